@@ -1,0 +1,147 @@
+#include "common/cp1254.h"
+
+#include <array>
+
+namespace marunda {
+namespace {
+
+// 0x80..0x9F differ from Latin-1, as do the six Turkish letters in 0xD0..0xFE.
+constexpr std::array<char32_t, 32> kHigh80 = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x008E, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x009E, 0x0178};
+
+char32_t turkishLetter(unsigned char byte) {
+    switch (byte) {
+    case 0xD0:
+        return 0x011E; // Ğ
+    case 0xDD:
+        return 0x0130; // İ
+    case 0xDE:
+        return 0x015E; // Ş
+    case 0xF0:
+        return 0x011F; // ğ
+    case 0xFD:
+        return 0x0131; // ı
+    case 0xFE:
+        return 0x015F; // ş
+    default:
+        return byte;
+    }
+}
+
+std::array<unsigned char, 0x10000> buildReverse() {
+    std::array<unsigned char, 0x10000> table{};
+    for (int b = 0x80; b <= 0xFF; ++b) {
+        table[cp1254ToUnicode(static_cast<unsigned char>(b))] = static_cast<unsigned char>(b);
+    }
+    return table;
+}
+
+} // namespace
+
+char32_t cp1254ToUnicode(unsigned char byte) {
+    if (byte < 0x80) {
+        return byte;
+    }
+    if (byte < 0xA0) {
+        return kHigh80[byte - 0x80];
+    }
+    return turkishLetter(byte);
+}
+
+std::optional<unsigned char> unicodeToCp1254(char32_t ch) {
+    static const auto reverse = buildReverse();
+    if (ch < 0x80) {
+        return static_cast<unsigned char>(ch);
+    }
+    if (ch >= 0x10000 || reverse[ch] == 0) {
+        return std::nullopt;
+    }
+    return reverse[ch];
+}
+
+void appendUtf8(std::string& out, char32_t ch) {
+    if (ch < 0x80) {
+        out += static_cast<char>(ch);
+    } else if (ch < 0x800) {
+        out += static_cast<char>(0xC0 | (ch >> 6));
+        out += static_cast<char>(0x80 | (ch & 0x3F));
+    } else if (ch < 0x10000) {
+        out += static_cast<char>(0xE0 | (ch >> 12));
+        out += static_cast<char>(0x80 | ((ch >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (ch & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (ch >> 18));
+        out += static_cast<char>(0x80 | ((ch >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((ch >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (ch & 0x3F));
+    }
+}
+
+std::u32string utf8ToUtf32(std::string_view utf8) {
+    std::u32string out;
+    out.reserve(utf8.size());
+    size_t i = 0;
+    while (i < utf8.size()) {
+        const auto lead = static_cast<unsigned char>(utf8[i]);
+        const int extra = lead < 0x80    ? 0
+                          : lead >= 0xF0 ? 3
+                          : lead >= 0xE0 ? 2
+                          : lead >= 0xC0 ? 1
+                                         : -1;
+        if (extra < 0 || (extra > 0 && i + extra >= utf8.size())) {
+            out += U'\uFFFD';
+            ++i;
+            continue;
+        }
+        char32_t ch = extra == 0 ? lead : lead & (0x3F >> extra);
+        bool good = true;
+        for (int k = 1; k <= extra; ++k) {
+            const auto next = static_cast<unsigned char>(utf8[i + k]);
+            good = good && (next & 0xC0) == 0x80;
+            ch = (ch << 6) | (next & 0x3F);
+        }
+        out += good ? ch : U'\uFFFD';
+        i += good ? extra + 1 : 1;
+    }
+    return out;
+}
+
+std::string utf32ToUtf8(std::u32string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (char32_t ch : text) {
+        appendUtf8(out, ch);
+    }
+    return out;
+}
+
+std::string decodeCp1254(std::string_view bytes) {
+    std::string out;
+    out.reserve(bytes.size());
+    for (char byte : bytes) {
+        appendUtf8(out, cp1254ToUnicode(static_cast<unsigned char>(byte)));
+    }
+    return out;
+}
+
+std::string encodeCp1254(std::string_view utf8) {
+    std::string out;
+    out.reserve(utf8.size());
+    for (char32_t ch : utf8ToUtf32(utf8)) {
+        out += static_cast<char>(unicodeToCp1254(ch).value_or('?'));
+    }
+    return out;
+}
+
+bool fitsCp1254(std::string_view utf8) {
+    for (char32_t ch : utf8ToUtf32(utf8)) {
+        if (!unicodeToCp1254(ch)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace marunda

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+// Code page 1254 (Turkish) <-> Unicode. In memory text is UTF-8; files hold one byte a character.
+namespace marunda {
+
+// Every byte has a character: the five the code page leaves undefined map to U+0081 etc.
+char32_t cp1254ToUnicode(unsigned char byte);
+std::optional<unsigned char> unicodeToCp1254(char32_t ch);
+
+std::string decodeCp1254(std::string_view bytes);
+// Characters the code page cannot hold become "?".
+std::string encodeCp1254(std::string_view utf8);
+bool fitsCp1254(std::string_view utf8);
+
+// UTF-8 helpers; malformed sequences decode to U+FFFD.
+std::u32string utf8ToUtf32(std::string_view utf8);
+std::string utf32ToUtf8(std::u32string_view text);
+void appendUtf8(std::string& out, char32_t ch);
+
+} // namespace marunda

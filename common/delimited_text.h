@@ -1,0 +1,31 @@
+#pragma once
+
+#include "common/result.h"
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// The comma/quote text of bilgi.dat, update.upd and the installation logs: items separated by
+// commas or line ends, strings in double quotes (which may hold commas), numbers bare.
+namespace marunda {
+
+struct DelimitedItem {
+    std::string text; // as written in the file (bytes), without the quotes
+    bool quoted = false;
+};
+
+// Reads up to maxItems items. Never reads past the text and never fails: garbage gives items
+// that are garbage, a text that ends early gives fewer items.
+std::vector<DelimitedItem> readDelimitedItems(std::string_view text,
+                                              std::size_t maxItems = static_cast<std::size_t>(-1));
+
+// Exactly the first `count` items, or ErrorCode::fewerItems.
+Result<std::vector<std::string>> readDelimited(std::string_view text, std::size_t count);
+
+std::string quotedItem(std::string_view text);
+// Joins already formatted items (numbers bare, strings through quotedItem) into one CR LF line.
+std::string delimitedLine(const std::vector<std::string>& items);
+
+} // namespace marunda

@@ -1,0 +1,108 @@
+#ifdef _WIN32
+
+#include "common/file_handle.h"
+
+#include <windows.h>
+
+#include <algorithm>
+
+namespace marunda {
+
+Result<void> FileHandle::open(const std::filesystem::path& file, Mode mode) {
+    close();
+    path_ = file;
+    const DWORD access = mode == Mode::read        ? GENERIC_READ
+                         : mode == Mode::readWrite ? GENERIC_READ | GENERIC_WRITE
+                                                   : GENERIC_WRITE;
+    const DWORD disposition = mode == Mode::read        ? OPEN_EXISTING
+                              : mode == Mode::readWrite ? OPEN_ALWAYS
+                                                        : CREATE_ALWAYS;
+    HANDLE h = ::CreateFileW(file.c_str(), access, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                             disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (h == INVALID_HANDLE_VALUE) {
+        const DWORD err = ::GetLastError();
+        const bool missing = err == ERROR_FILE_NOT_FOUND || err == ERROR_PATH_NOT_FOUND;
+        const auto code = missing && mode == Mode::read ? ErrorCode::notFound
+                          : mode == Mode::read          ? ErrorCode::unreadable
+                                                        : ErrorCode::unwritable;
+        return makeError(code, file.string());
+    }
+    handle_ = h;
+    return {};
+}
+
+Result<std::string> FileHandle::readAll() {
+    LARGE_INTEGER size{};
+    if (!::GetFileSizeEx(static_cast<HANDLE>(handle_), &size)) {
+        return makeError(ErrorCode::unreadable, path_.string());
+    }
+    return readAt(0, static_cast<std::size_t>(size.QuadPart));
+}
+
+Result<std::string> FileHandle::readAt(std::uint64_t offset, std::size_t length) {
+    std::string bytes(length, '\0');
+    std::size_t done = 0;
+    while (done < length) {
+        OVERLAPPED at{};
+        at.Offset = static_cast<DWORD>((offset + done) & 0xFFFFFFFFu);
+        at.OffsetHigh = static_cast<DWORD>((offset + done) >> 32);
+        const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(length - done, 1u << 30));
+        DWORD got = 0;
+        if (!::ReadFile(static_cast<HANDLE>(handle_), bytes.data() + done, chunk, &got, &at)) {
+            if (::GetLastError() == ERROR_HANDLE_EOF) {
+                break;
+            }
+            return makeError(ErrorCode::unreadable, path_.string());
+        }
+        if (got == 0) {
+            break;
+        }
+        done += got;
+    }
+    bytes.resize(done);
+    return bytes;
+}
+
+Result<void> FileHandle::writeAt(std::uint64_t offset, std::string_view bytes) {
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        OVERLAPPED at{};
+        at.Offset = static_cast<DWORD>((offset + done) & 0xFFFFFFFFu);
+        at.OffsetHigh = static_cast<DWORD>((offset + done) >> 32);
+        const DWORD chunk =
+            static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, 1u << 30));
+        DWORD put = 0;
+        if (!::WriteFile(static_cast<HANDLE>(handle_), bytes.data() + done, chunk, &put, &at) ||
+            put == 0) {
+            return makeError(ErrorCode::unwritable, path_.string());
+        }
+        done += put;
+    }
+    return {};
+}
+
+Result<void> FileHandle::flush() {
+    if (!::FlushFileBuffers(static_cast<HANDLE>(handle_))) {
+        return makeError(ErrorCode::unwritable, path_.string());
+    }
+    return {};
+}
+
+void FileHandle::close() {
+    if (handle_) {
+        ::CloseHandle(static_cast<HANDLE>(handle_));
+        handle_ = nullptr;
+    }
+}
+
+Result<void> atomicRename(const std::filesystem::path& from, const std::filesystem::path& to) {
+    if (!::MoveFileExW(from.c_str(), to.c_str(),
+                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        return makeError(ErrorCode::unwritable, to.string());
+    }
+    return {};
+}
+
+} // namespace marunda
+
+#endif

@@ -1,0 +1,111 @@
+#include "common/file_io.h"
+
+#include "common/file_handle.h"
+
+#include <system_error>
+
+namespace marunda {
+namespace fs = std::filesystem;
+
+namespace {
+
+Error ioError(ErrorCode code, const fs::path& file) {
+    return makeError(code, file.string());
+}
+
+} // namespace
+
+Result<bool> fileExists(const fs::path& file) {
+    std::error_code ec;
+    const bool exists = fs::is_regular_file(file, ec);
+    if (ec && ec != std::errc::no_such_file_or_directory) {
+        return ioError(ErrorCode::unreadable, file);
+    }
+    return exists;
+}
+
+Result<std::uint64_t> fileSize(const fs::path& file) {
+    std::error_code ec;
+    const auto size = fs::file_size(file, ec);
+    if (ec) {
+        return ioError(ec == std::errc::no_such_file_or_directory ? ErrorCode::notFound
+                                                                  : ErrorCode::unreadable,
+                       file);
+    }
+    return static_cast<std::uint64_t>(size);
+}
+
+Result<std::string> readFile(const fs::path& file) {
+    FileHandle handle;
+    if (auto opened = handle.open(file, FileHandle::Mode::read); !opened) {
+        return opened.error();
+    }
+    return handle.readAll();
+}
+
+Result<std::string> readFileRange(const fs::path& file, std::uint64_t offset, std::size_t length) {
+    FileHandle handle;
+    if (auto opened = handle.open(file, FileHandle::Mode::read); !opened) {
+        return opened.error();
+    }
+    return handle.readAt(offset, length);
+}
+
+Result<void> writeFileAt(const fs::path& file, std::uint64_t offset, std::string_view bytes) {
+    FileHandle handle;
+    if (auto opened = handle.open(file, FileHandle::Mode::readWrite); !opened) {
+        return opened;
+    }
+    if (auto written = handle.writeAt(offset, bytes); !written) {
+        return written;
+    }
+    return handle.flush();
+}
+
+Result<void> touchFile(const fs::path& file) {
+    FileHandle handle;
+    return handle.open(file, FileHandle::Mode::readWrite);
+}
+
+Result<void> replaceFileVia(const fs::path& target, const fs::path& temporary,
+                            std::string_view bytes) {
+    std::error_code ec;
+    fs::remove(temporary, ec);
+    {
+        FileHandle handle;
+        auto step = handle.open(temporary, FileHandle::Mode::create);
+        if (step) {
+            step = handle.writeAt(0, bytes);
+        }
+        if (step) {
+            step = handle.flush();
+        }
+        if (!step) {
+            handle.close();
+            fs::remove(temporary, ec);
+            return ioError(ErrorCode::unwritable, target);
+        }
+    }
+    if (auto renamed = atomicRename(temporary, target); !renamed) {
+        fs::remove(temporary, ec);
+        return renamed;
+    }
+    return {};
+}
+
+Result<void> replaceFile(const fs::path& target, std::string_view bytes) {
+    auto temporary = target;
+    temporary.replace_filename("." + target.filename().string() + ".new");
+    return replaceFileVia(target, temporary, bytes);
+}
+
+Result<void> removeFile(const fs::path& file) {
+    std::error_code ec;
+    fs::remove(file, ec);
+    if (ec && ec != std::errc::no_such_file_or_directory) {
+        return ioError(ErrorCode::unwritable, file);
+    }
+    return {};
+}
+
+} // namespace marunda

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "common/result.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+// Every call opens, uses and closes its file; no handle outlives it.
+namespace marunda {
+
+Result<bool> fileExists(const std::filesystem::path& file);
+// Missing file -> ErrorCode::notFound.
+Result<std::uint64_t> fileSize(const std::filesystem::path& file);
+Result<std::string> readFile(const std::filesystem::path& file);
+// Up to `length` bytes from `offset`; fewer (or none) where the file ends earlier.
+Result<std::string> readFileRange(const std::filesystem::path& file, std::uint64_t offset,
+                                  std::size_t length);
+
+// One write at `offset` (creating the file when missing), flushed to the disk before returning.
+Result<void> writeFileAt(const std::filesystem::path& file, std::uint64_t offset,
+                         std::string_view bytes);
+// Creates an empty file when none exists; an existing one is left untouched.
+Result<void> touchFile(const std::filesystem::path& file);
+
+// Writes `bytes` to `temporary` (replacing any stale one), flushes it, then atomically renames
+// it over `target`: at every instant `target` is either the old or the new file.
+Result<void> replaceFileVia(const std::filesystem::path& target,
+                            const std::filesystem::path& temporary, std::string_view bytes);
+// The same through a hidden temporary file next to `target`.
+Result<void> replaceFile(const std::filesystem::path& target, std::string_view bytes);
+
+// Removes a file; a missing file is no error.
+Result<void> removeFile(const std::filesystem::path& file);
+
+} // namespace marunda

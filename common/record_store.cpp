@@ -1,0 +1,200 @@
+#include "common/record_store.h"
+
+#include "common/delimited_text.h"
+#include "common/file_io.h"
+#include "common/program_folder.h"
+
+#include <algorithm>
+#include <charconv>
+
+namespace marunda {
+namespace fs = std::filesystem;
+
+namespace {
+
+std::uint64_t pageOffset(int page) {
+    return static_cast<std::uint64_t>(page - 1) * kRecordSize;
+}
+
+int counterFor(int records) {
+    return std::min(records + 1, kMaxPage);
+}
+
+std::vector<ContactRecord> splitRecords(std::string_view bytes) {
+    std::vector<ContactRecord> records;
+    records.reserve(bytes.size() / kRecordSize);
+    for (std::size_t at = 0; at + kRecordSize <= bytes.size(); at += kRecordSize) {
+        records.push_back(ContactRecord::fromBytes(bytes.substr(at, kRecordSize)));
+    }
+    return records;
+}
+
+} // namespace
+
+std::string counterFileBytes(int counter) {
+    return delimitedLine({std::to_string(counter), quotedItem(kFormatMarker)});
+}
+
+Result<int> parseCounter(std::string_view bilgiBytes) {
+    const auto items = readDelimitedItems(bilgiBytes, 1);
+    if (items.empty() || items[0].quoted || items[0].text.empty()) {
+        return makeError(ErrorCode::badFormat, std::string(kCounterFile));
+    }
+    const auto& text = items[0].text;
+    const char* first = text.data() + (text[0] == '+' ? 1 : 0);
+    long long value = 0;
+    const auto [end, ec] = std::from_chars(first, text.data() + text.size(), value);
+    if (ec == std::errc::result_out_of_range) {
+        return makeError(ErrorCode::outOfRange, text);
+    }
+    if (ec != std::errc() || end != text.data() + text.size()) {
+        return makeError(ErrorCode::badFormat, text);
+    }
+    if (value < -32768 || value > kMaxPage) {
+        return makeError(ErrorCode::outOfRange, text);
+    }
+    return static_cast<int>(value);
+}
+
+RecordStore::RecordStore(fs::path folder)
+    : folder_(std::move(folder)) {}
+
+RecordStore RecordStore::inProgramFolder() {
+    return RecordStore(programFolder());
+}
+
+Result<void> RecordStore::enterProgramFolder() const {
+    return enterFolder(folder_);
+}
+
+Result<ContactRecord> RecordStore::readPage(int page) const {
+    if (page < 1 || page > kMaxPage) {
+        return makeError(ErrorCode::outOfRange, std::to_string(page));
+    }
+    if (auto created = touchFile(file(kBookFile)); !created) {
+        // A read-only folder without the file still reads as an empty book.
+        auto exists = fileExists(file(kBookFile));
+        if (!exists || exists.value()) {
+            return created.error();
+        }
+        return ContactRecord{};
+    }
+    auto bytes = readFileRange(file(kBookFile), pageOffset(page), kRecordSize);
+    if (!bytes) {
+        return bytes.error();
+    }
+    return ContactRecord::fromBytes(bytes.value());
+}
+
+Result<void> RecordStore::writePage(int page, const ContactRecord& record) const {
+    if (page < 1 || page > kMaxPage) {
+        return makeError(ErrorCode::outOfRange, std::to_string(page));
+    }
+    return writeFileAt(file(kBookFile), pageOffset(page), record.bytes());
+}
+
+Result<int> RecordStore::readNextPage() const {
+    auto bytes = readFile(file(kCounterFile));
+    if (!bytes) {
+        return bytes.error();
+    }
+    return parseCounter(bytes.value());
+}
+
+Result<void> RecordStore::writeNextPage(int counter) const {
+    return replaceFile(file(kCounterFile), counterFileBytes(counter));
+}
+
+Result<int> RecordStore::recordCount() const {
+    auto size = fileSize(file(kBookFile));
+    if (!size) {
+        return size.error().code == ErrorCode::notFound ? Result<int>(0) : size.error();
+    }
+    return static_cast<int>(std::min<std::uint64_t>(size.value() / kRecordSize, INT32_MAX));
+}
+
+Result<std::vector<ContactRecord>> RecordStore::readPages(int first, int count) const {
+    if (first < 1 || count < 0) {
+        return makeError(ErrorCode::outOfRange, std::to_string(first));
+    }
+    auto bytes = readFileRange(file(kBookFile), pageOffset(first),
+                               static_cast<std::size_t>(count) * kRecordSize);
+    if (!bytes) {
+        return bytes.error().code == ErrorCode::notFound
+                   ? Result<std::vector<ContactRecord>>(std::vector<ContactRecord>{})
+                   : bytes.error();
+    }
+    return splitRecords(bytes.value());
+}
+
+Result<std::vector<ContactRecord>> RecordStore::readAllPages() const {
+    auto bytes = readFile(file(kBookFile));
+    if (!bytes) {
+        return bytes.error().code == ErrorCode::notFound
+                   ? Result<std::vector<ContactRecord>>(std::vector<ContactRecord>{})
+                   : bytes.error();
+    }
+    return splitRecords(bytes.value());
+}
+
+Result<int> RecordStore::completeTornRecord() const {
+    if (auto created = touchFile(file(kBookFile)); !created) {
+        return created.error();
+    }
+    auto size = fileSize(file(kBookFile));
+    if (!size) {
+        return size.error();
+    }
+    const auto torn = size.value() % kRecordSize;
+    if (torn != 0) {
+        const std::string blanks(kRecordSize - torn, ' ');
+        if (auto padded = writeFileAt(file(kBookFile), size.value(), blanks); !padded) {
+            return padded.error();
+        }
+    }
+    return static_cast<int>(
+        std::min<std::uint64_t>((size.value() + kRecordSize - 1) / kRecordSize, INT32_MAX));
+}
+
+Result<void> RecordStore::createDataFiles() const {
+    auto records = completeTornRecord();
+    if (!records) {
+        return records.error();
+    }
+    if (auto written = writeNextPage(counterFor(records.value())); !written) {
+        return written;
+    }
+    auto hasPassword = fileExists(file(kPasswordFile));
+    if (!hasPassword) {
+        return hasPassword.error();
+    }
+    if (hasPassword.value()) {
+        return {};
+    }
+    std::string filler;
+    for (int i = 0; i < 100; ++i) {
+        filler += kPasswordFiller;
+    }
+    return replaceFile(file(kPasswordFile), filler);
+}
+
+Result<int> RecordStore::reconcile() const {
+    auto counter = readNextPage();
+    if (!counter) {
+        return counter;
+    }
+    auto records = completeTornRecord();
+    if (!records) {
+        // Nothing can be repaired here (read-only medium): carry on with what is stored.
+        return counter;
+    }
+    const int expected = counterFor(records.value());
+    if (counter.value() != expected) {
+        if (auto written = writeNextPage(expected); !written) {
+            return counter;
+        }
+    }
+    return expected;
+}
+
+} // namespace marunda

@@ -1,0 +1,69 @@
+#pragma once
+
+#include "common/contact_record.h"
+#include "common/result.h"
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace marunda {
+
+inline constexpr int kMaxPage = 32767; // pages and the counter are 16-bit signed
+inline constexpr std::string_view kBookFile = "telefon.dat";
+inline constexpr std::string_view kCounterFile = "bilgi.dat";
+inline constexpr std::string_view kPasswordFile = "data.dat";
+inline constexpr std::string_view kScratchFile = "sirali.tmp";
+inline constexpr std::string_view kFormatMarker = "17";
+inline constexpr std::string_view kPasswordFiller = "kwzdofelpyrxuvajbs\xFDh"; // ı is 0xFD
+
+// The bytes of bilgi.dat for a counter.
+std::string counterFileBytes(int counter);
+// The first item of bilgi.dat as a page counter: badFormat or outOfRange when it is not one.
+Result<int> parseCounter(std::string_view bilgiBytes);
+
+// The phone book's data files in one folder. Every operation opens, uses and closes its file.
+class RecordStore {
+public:
+    explicit RecordStore(std::filesystem::path folder);
+    // The store in the folder of the running program.
+    static RecordStore inProgramFolder();
+
+    const std::filesystem::path& folder() const { return folder_; }
+    std::filesystem::path file(std::string_view name) const { return folder_ / name; }
+
+    Result<void> enterProgramFolder() const;
+
+    // A page past the end of telefon.dat reads as an all-blank record; a missing file is created.
+    Result<ContactRecord> readPage(int page) const;
+    // Flushed to the disk before it returns.
+    Result<void> writePage(int page, const ContactRecord& record) const;
+    Result<int> readNextPage() const;
+    // Replaces bilgi.dat atomically.
+    Result<void> writeNextPage(int counter) const;
+    // Whole records in telefon.dat (a missing file holds none).
+    Result<int> recordCount() const;
+
+    // Pages first .. first+count-1 in one read; the list stops where the file ends.
+    Result<std::vector<ContactRecord>> readPages(int first, int count) const;
+    // All whole records of telefon.dat in one read.
+    Result<std::vector<ContactRecord>> readAllPages() const;
+
+    // First-run creation. Records already in telefon.dat keep their pages and the counter
+    // follows them; an existing data.dat (and so its password) is kept.
+    Result<void> createDataFiles() const;
+
+    // The repair rule, applied where the data files are first read: telefon.dat is the truth.
+    // A torn last record is completed with blanks (kept, not dropped) and a counter that
+    // disagrees with the records on disk is rewritten as records + 1. Returns the counter;
+    // fails when bilgi.dat is missing or not a counter (the caller then creates the files).
+    Result<int> reconcile() const;
+
+private:
+    Result<int> completeTornRecord() const;
+
+    std::filesystem::path folder_;
+};
+
+} // namespace marunda
