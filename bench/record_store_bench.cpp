@@ -22,6 +22,14 @@ static void BM_ReadAllPagesAtOnce(benchmark::State& state) {
 }
 BENCHMARK(BM_ReadAllPagesAtOnce)->Unit(benchmark::kMillisecond);
 
+static void BM_ReadBookImage(benchmark::State& state) {
+    const auto store = FullBook::instance().store();
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(store.readBook().value().pageCount());
+    }
+}
+BENCHMARK(BM_ReadBookImage)->Unit(benchmark::kMillisecond);
+
 // The record-by-record way: one open, read and close per page.
 static void BM_ReadEveryPageOneByOne(benchmark::State& state) {
     const auto store = FullBook::instance().store();

@@ -137,6 +137,15 @@ Result<std::vector<ContactRecord>> RecordStore::readAllPages() const {
     return splitRecords(bytes.value());
 }
 
+Result<BookImage> RecordStore::readBook() const {
+    auto bytes = readFile(file(kBookFile));
+    if (!bytes) {
+        return bytes.error().code == ErrorCode::notFound ? Result<BookImage>(BookImage{})
+                                                         : bytes.error();
+    }
+    return BookImage(std::move(bytes).value());
+}
+
 Result<int> RecordStore::completeTornRecord() const {
     if (auto created = touchFile(file(kBookFile)); !created) {
         return created.error();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/book_image.h"
 #include "common/contact_record.h"
 #include "common/result.h"
 
@@ -47,8 +48,10 @@ public:
 
     // Pages first .. first+count-1 in one read; the list stops where the file ends.
     Result<std::vector<ContactRecord>> readPages(int first, int count) const;
-    // All whole records of telefon.dat in one read.
+    // All whole records of telefon.dat in one read, copied out as records.
     Result<std::vector<ContactRecord>> readAllPages() const;
+    // telefon.dat in one read, without copying records: the way to scan the whole book.
+    Result<BookImage> readBook() const;
 
     // First-run creation. Records already in telefon.dat keep their pages and the counter
     // follows them; an existing data.dat (and so its password) is kept.

@@ -94,6 +94,12 @@ TEST(RecordStore, ReadsRangesAndTheWholeBookInOneGo) {
     ASSERT_EQ(range.size(), 2u);
     EXPECT_EQ(range[0], named("Kişi 4"));
     EXPECT_TRUE(RecordStore(dir / "nowhere").readAllPages().value().empty());
+
+    const auto image = store.readBook().value();
+    ASSERT_EQ(image.pageCount(), 5);
+    EXPECT_EQ(image.record(5), named("Kişi 5"));
+    EXPECT_EQ(image.fieldBytes(2, Field::name).substr(0, 6), "Ki\xFEi 2");
+    EXPECT_EQ(RecordStore(dir / "nowhere").readBook().value().pageCount(), 0);
 }
 
 TEST(RecordStore, ReadingAPageCreatesAMissingBook) {
