@@ -62,6 +62,26 @@ Result<void> writeFileAt(const fs::path& file, std::uint64_t offset, std::string
     return handle.flush();
 }
 
+Result<void> patchFile(const fs::path& file, std::span<const FilePatch> patches) {
+    auto exists = fileExists(file);
+    if (!exists) {
+        return exists.error();
+    }
+    if (!exists.value()) {
+        return ioError(ErrorCode::notFound, file);
+    }
+    FileHandle handle;
+    if (auto opened = handle.open(file, FileHandle::Mode::readWrite); !opened) {
+        return opened;
+    }
+    for (const auto& patch : patches) {
+        if (auto written = handle.writeAt(patch.offset, patch.bytes); !written) {
+            return written;
+        }
+    }
+    return handle.flush();
+}
+
 Result<void> touchFile(const fs::path& file) {
     FileHandle handle;
     return handle.open(file, FileHandle::Mode::readWrite);

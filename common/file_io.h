@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -21,6 +22,15 @@ Result<std::string> readFileRange(const std::filesystem::path& file, std::uint64
 // One write at `offset` (creating the file when missing), flushed to the disk before returning.
 Result<void> writeFileAt(const std::filesystem::path& file, std::uint64_t offset,
                          std::string_view bytes);
+// Bytes to put at one position of a file.
+struct FilePatch {
+    std::uint64_t offset;
+    std::string_view bytes;
+};
+// Several scattered writes in one opening of an existing file (notFound when missing, nothing
+// created), in the given order, flushed to the disk once before returning.
+Result<void> patchFile(const std::filesystem::path& file, std::span<const FilePatch> patches);
+
 // Creates an empty file when none exists; an existing one is left untouched.
 Result<void> touchFile(const std::filesystem::path& file);
 

@@ -1,0 +1,135 @@
+#include "common/password_file.h"
+
+#include "common/cp1254.h"
+#include "common/file_io.h"
+#include "common/record_store.h"
+
+#include <array>
+#include <vector>
+
+namespace marunda {
+namespace {
+
+constexpr char kUnsetMarker = kPasswordFiller.front();
+constexpr std::uint64_t kFirstCharacterOffset = 9;
+constexpr std::uint64_t kCharacterStep = 20;
+
+std::uint64_t characterOffset(int index) {
+    return kFirstCharacterOffset + kCharacterStep * static_cast<std::uint64_t>(index);
+}
+
+// A byte that is not a digit counts as length 0.
+int lengthOf(char marker) {
+    return marker >= '0' && marker <= '9' ? marker - '0' : 0;
+}
+
+Error damaged(const std::filesystem::path& file) {
+    return makeError(ErrorCode::badFormat, file.string());
+}
+
+} // namespace
+
+PasswordFile::PasswordFile(const std::filesystem::path& folder)
+    : file_(folder / kPasswordFile) {}
+
+Result<char> PasswordFile::readMarker() const {
+    auto marker = readFileRange(file_, 0, 1);
+    if (!marker) {
+        return marker.error();
+    }
+    if (marker.value().empty()) {
+        return damaged(file_);
+    }
+    return marker.value().front();
+}
+
+Result<bool> PasswordFile::passwordIsSet() const {
+    auto marker = readMarker();
+    if (!marker) {
+        return marker.error();
+    }
+    return marker.value() != kUnsetMarker;
+}
+
+Result<std::string> PasswordFile::readPassword() const {
+    auto marker = readMarker();
+    if (!marker) {
+        return marker.error();
+    }
+    const int length = lengthOf(marker.value());
+    if (length == 0) {
+        return std::string();
+    }
+    const auto span =
+        static_cast<std::size_t>(characterOffset(length - 1) - kFirstCharacterOffset + 1);
+    auto bytes = readFileRange(file_, kFirstCharacterOffset, span);
+    if (!bytes) {
+        return bytes.error();
+    }
+    if (bytes.value().size() < span) {
+        return damaged(file_);
+    }
+    std::string stored;
+    for (int k = 0; k < length; ++k) {
+        stored +=
+            bytes.value()[static_cast<std::size_t>(kCharacterStep) * static_cast<std::size_t>(k)];
+    }
+    return decodeCp1254(stored);
+}
+
+Result<void> PasswordFile::completeShortFile() const {
+    auto size = fileSize(file_);
+    if (!size) {
+        return size.error();
+    }
+    if (size.value() >= kPasswordFileSize) {
+        return {};
+    }
+    std::string tail;
+    for (auto at = size.value(); at < kPasswordFileSize; ++at) {
+        tail += kPasswordFiller[at % kPasswordFiller.size()];
+    }
+    const std::array patch{FilePatch{size.value(), tail}};
+    return patchFile(file_, patch);
+}
+
+Result<void> PasswordFile::writePassword(std::string_view password) const {
+    const auto characters = utf8ToUtf32(password);
+    if (characters.size() > static_cast<std::size_t>(kMaxPasswordLength)) {
+        return makeError(ErrorCode::outOfRange, std::to_string(characters.size()));
+    }
+    std::string bytes;
+    for (char32_t ch : characters) {
+        const auto byte = unicodeToCp1254(ch);
+        if (!byte) {
+            std::string refused;
+            appendUtf8(refused, ch);
+            return makeError(ErrorCode::badFormat, refused);
+        }
+        bytes += static_cast<char>(*byte);
+    }
+    if (auto completed = completeShortFile(); !completed) {
+        return completed;
+    }
+    std::vector<FilePatch> patches;
+    for (std::size_t k = 0; k < bytes.size(); ++k) {
+        patches.push_back(
+            {characterOffset(static_cast<int>(k)), std::string_view(bytes).substr(k, 1)});
+    }
+    if (auto written = patchFile(file_, patches); !written) {
+        return written;
+    }
+    const char digit = static_cast<char>('0' + bytes.size());
+    const std::array commit{FilePatch{0, std::string_view(&digit, 1)}};
+    return patchFile(file_, commit);
+}
+
+Result<void> PasswordFile::clearPassword() const {
+    if (auto completed = completeShortFile(); !completed) {
+        return completed;
+    }
+    const std::array patch{FilePatch{0, kPasswordFiller.substr(0, 1)}};
+    return patchFile(file_, patch);
+}
+
+} // namespace marunda
