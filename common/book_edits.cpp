@@ -1,0 +1,86 @@
+#include "common/book_edits.h"
+
+#include "common/file_io.h"
+
+#include <algorithm>
+#include <string>
+
+namespace marunda {
+
+namespace {
+
+int counterAfter(int records) {
+    return std::min(records + 1, kMaxPage);
+}
+
+} // namespace
+
+Result<int> appendRecord(const RecordStore& store, const ContactRecord& record) {
+    auto counter = store.readNextPage();
+    if (!counter) {
+        return counter;
+    }
+    auto records = store.recordCount();
+    if (!records) {
+        return records;
+    }
+    const int page = std::min(counter.value(), records.value() + 1);
+    if (counter.value() >= kMaxPage || page >= kMaxPage) {
+        return makeError(ErrorCode::bookFull, std::to_string(page));
+    }
+    if (auto written = store.writePage(page, record); !written) {
+        return written.error();
+    }
+    if (auto raised = store.writeNextPage(page + 1); !raised) {
+        return raised.error();
+    }
+    return page;
+}
+
+Result<int> rewriteRecord(const RecordStore& store, int page, const ContactRecord& record) {
+    if (page < 1) {
+        return makeError(ErrorCode::outOfRange, std::to_string(page));
+    }
+    auto records = store.recordCount();
+    if (!records) {
+        return records;
+    }
+    if (page > records.value()) {
+        return appendRecord(store, record);
+    }
+    if (auto written = store.writePage(page, record); !written) {
+        return written.error();
+    }
+    return page;
+}
+
+Result<int> deletePage(const RecordStore& store, int page) {
+    auto bytes = readFile(store.file(kBookFile));
+    if (!bytes && bytes.error().code != ErrorCode::notFound) {
+        return bytes.error();
+    }
+    std::string book = bytes ? std::move(bytes).value() : std::string();
+    const auto records = static_cast<long long>(book.size() / kRecordSize);
+    if (page < 1 || page > records) {
+        return makeError(ErrorCode::outOfRange, std::to_string(page));
+    }
+    book.erase(static_cast<std::size_t>(page - 1) * kRecordSize, kRecordSize);
+    if (auto replaced = replaceFileVia(store.file(kBookFile), store.file(kDeleteScratchFile), book);
+        !replaced) {
+        return replaced.error();
+    }
+    const int left = static_cast<int>(records - 1);
+    // The record is gone for good now. Should the counter not follow, the next start derives it
+    // from telefon.dat again, and a new record never lands beyond the last one meanwhile.
+    (void)store.writeNextPage(counterAfter(left));
+    return left;
+}
+
+int pageShownAfterDelete(int shown, int deleted) {
+    if (shown == deleted || shown < 1) {
+        return std::max(1, deleted - 1);
+    }
+    return shown < deleted ? shown : shown - 1;
+}
+
+} // namespace marunda

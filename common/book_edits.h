@@ -1,0 +1,35 @@
+#pragma once
+
+#include "common/contact_record.h"
+#include "common/record_store.h"
+#include "common/result.h"
+
+#include <string_view>
+
+// Adding, changing and deleting records so that telefon.dat and the counter of bilgi.dat always
+// agree, whatever step fails.
+namespace marunda {
+
+inline constexpr std::string_view kDeleteScratchFile = "sil.txt";
+
+// Writes a new record at the counter's page (flushed), then raises the counter; returns the page.
+// A full book (the counter cannot be raised past the page) is refused with bookFull before
+// anything is written. A counter left behind the records by an earlier failed raise lets a retry
+// overwrite that uncounted record; one beyond the records never leaves a hole.
+Result<int> appendRecord(const RecordStore& store, const ContactRecord& record);
+
+// Writes a changed record back at its page. A page past the last record (the empty page 1 of an
+// empty book) becomes a new record, so that the counter counts it. Returns the page written.
+Result<int> rewriteRecord(const RecordStore& store, int page, const ContactRecord& record);
+
+// Removes a page; the later pages move up by one. The new telefon.dat is built from one read and
+// replaces the old one through sil.txt, so that there is always a whole telefon.dat. A page
+// outside 1..records is refused with outOfRange before anything is touched. Returns the number
+// of records left.
+Result<int> deletePage(const RecordStore& store, int page);
+
+// The page under which the contact shown before a deletion is found afterwards; when it was the
+// deleted one, the page before it (page 1 when it was the first).
+int pageShownAfterDelete(int shown, int deleted);
+
+} // namespace marunda

@@ -1,0 +1,14 @@
+#include "common/scratch_file.h"
+
+#include "common/cp1254.h"
+#include "common/file_io.h"
+
+#include <string>
+
+namespace marunda {
+
+Result<void> keepScratchLine(const RecordStore& store, std::string_view utf8) {
+    return replaceFile(store.file(kScratchFile), encodeCp1254(utf8) + "\r\n");
+}
+
+} // namespace marunda

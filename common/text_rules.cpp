@@ -1,0 +1,40 @@
+#include "common/text_rules.h"
+
+#include "common/cp1254.h"
+
+#include <algorithm>
+
+namespace marunda {
+
+namespace {
+
+constexpr std::size_t kBlankRun = 5;
+
+bool stopsAtSingleBlank(Field field) {
+    return field == Field::icq1 || field == Field::icq2;
+}
+
+// Positions past the end of the text count as not blank.
+bool blankRunAt(std::u32string_view text, std::size_t at, std::size_t run) {
+    if (at + run > text.size()) {
+        return false;
+    }
+    return std::all_of(text.begin() + static_cast<std::ptrdiff_t>(at),
+                       text.begin() + static_cast<std::ptrdiff_t>(at + run),
+                       [](char32_t ch) { return ch == U' '; });
+}
+
+} // namespace
+
+std::string blankRunCopy(std::string_view text, Field field) {
+    const auto characters = utf8ToUtf32(text);
+    const auto run = stopsAtSingleBlank(field) ? 1 : kBlankRun;
+    const auto bound = std::min(characters.size(), fieldWidth(field));
+    std::size_t end = 0;
+    while (end < bound && !blankRunAt(characters, end, run)) {
+        ++end;
+    }
+    return utf32ToUtf8(std::u32string_view(characters).substr(0, end));
+}
+
+} // namespace marunda

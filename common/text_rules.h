@@ -1,0 +1,15 @@
+#pragma once
+
+#include "common/contact_record.h"
+
+#include <string>
+#include <string_view>
+
+namespace marunda {
+
+// The bare text of a displayed field: up to, not including, the first run of five blanks that
+// ends within the text (ICQ numbers: the first blank), and at most the field's width in
+// characters. Works on UTF-8 as displayed; a shorter run of trailing blanks is kept.
+std::string blankRunCopy(std::string_view text, Field field);
+
+} // namespace marunda
