@@ -2,6 +2,8 @@
 
 #include "common/cp1254.h"
 #include "common/file_io.h"
+#include "common/scratch_file.h"
+#include "common/text_rules.h"
 
 #include <algorithm>
 
@@ -11,7 +13,7 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr std::string_view kLineEnd = "\r\n";
-constexpr std::string_view kBlankRun = "     ";
+constexpr std::string_view kBlankRun = "     "; // as blankRunCopy ends a name
 
 // The labels in record order, the name's first.
 constexpr std::array<std::string_view, kFieldCount> kLabels = {
@@ -34,10 +36,12 @@ std::size_t lineLength(const ListingColumns& columns) {
     return length;
 }
 
-// The name's bytes up to the first run of five blanks that starts within the entry's length.
-std::string_view entryBytes(std::string_view name) {
-    const auto window = name.substr(0, kListEntryLength + kBlankRun.size() - 1);
-    return name.substr(0, std::min(window.find(kBlankRun), kListEntryLength));
+// A name list entry: the name's bare text, at most 30 characters of it.
+std::string entryText(std::string_view nameBytes) {
+    // Decoding only as far as a run of five blanks starting at the 30th character reaches.
+    const auto window = nameBytes.substr(0, kListEntryLength + kBlankRun.size() - 1);
+    const auto bare = utf8ToUtf32(blankRunCopy(decodeCp1254(window), Field::name));
+    return utf32ToUtf8(std::u32string_view(bare).substr(0, kListEntryLength));
 }
 
 // '/' separates folders on every platform we build for; Windows also takes its own '\\'.
@@ -57,15 +61,14 @@ void appendContact(std::string& line, std::string_view record, const ListingColu
 }
 
 // Pages 1..count in one read, blank-padded as single page reads are past the end of the book.
-Result<std::string> readBookPages(const RecordStore& store, std::size_t count) {
-    auto book = readFileRange(store.file(kBookFile), 0, count * kRecordSize);
-    if (!book) {
-        return book.error().code == ErrorCode::notFound
-                   ? Result<std::string>(std::string(count * kRecordSize, ' '))
-                   : book.error();
+Result<BookImage> readBookPages(const RecordStore& store, std::size_t count) {
+    auto bytes = readFileRange(store.file(kBookFile), 0, count * kRecordSize);
+    if (!bytes && bytes.error().code != ErrorCode::notFound) {
+        return bytes.error();
     }
-    book.value().resize(count * kRecordSize, ' ');
-    return book;
+    std::string pages = bytes ? std::move(bytes).value() : std::string();
+    pages.resize(count * kRecordSize, ' ');
+    return BookImage(std::move(pages));
 }
 
 template <class RecordAt>
@@ -153,11 +156,16 @@ Result<std::vector<std::string>> readListEntries(const RecordStore& store) {
     if (!book) {
         return book.error();
     }
-    const std::string_view bytes = book.value();
+    const auto& pages = book.value();
     std::vector<std::string> entries;
     entries.reserve(count);
-    for (std::size_t at = 0; at < bytes.size(); at += kRecordSize) {
-        entries.push_back(decodeCp1254(entryBytes(bytes.substr(at, fieldWidth(Field::name)))));
+    for (int page = 1; page <= pages.pageCount(); ++page) {
+        entries.push_back(entryText(pages.fieldBytes(page, Field::name)));
+    }
+    if (!entries.empty()) {
+        // The scratch file ends holding the last name taken apart; it serves nothing else.
+        (void)keepScratchLine(store,
+                              decodeCp1254(pages.fieldBytes(pages.pageCount(), Field::name)));
     }
     return entries;
 }
@@ -172,9 +180,8 @@ Result<void> writeListing(const RecordStore& store, const std::vector<int>& page
     if (!book) {
         return book.error();
     }
-    const std::string_view bytes = book.value();
     const auto recordAt = [&](std::size_t i) {
-        return bytes.substr(static_cast<std::size_t>(pages[i] - 1) * kRecordSize, kRecordSize);
+        return book.value().pageBytes(pages[i]);
     };
     return replaceFile(target, composeListing(pages.size(), columns, recordAt));
 }

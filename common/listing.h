@@ -58,7 +58,8 @@ int listedPageCount(int counter, int records);
 
 // The name list's entries (UTF-8), one per listed page, from one read of the book: each page's
 // name up to its first run of five blanks, at most 30 characters. Pages past the end of
-// telefon.dat read as blank records, as single page reads do.
+// telefon.dat read as blank records, as single page reads do. Leaves the last listed name in
+// sirali.tmp.
 Result<std::vector<std::string>> readListEntries(const RecordStore& store);
 
 // Writes the listing of the 1-based `pages` (ascending) from one read of the book. The file is
