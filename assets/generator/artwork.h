@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+
+#include <functional>
+#include <vector>
+
+// One picture the generator writes: its file name and how it is drawn.
+struct Artwork {
+    QString file;
+    std::function<QImage()> draw;
+};
+
+// Every drawing file adds its pictures to this list.
+std::vector<Artwork> anaArtwork();
+std::vector<Artwork> iconArtwork();

@@ -1,0 +1,31 @@
+// Draws the suite's pictures and icons into the folder named on the command line.
+#include "artwork.h"
+
+#include <QDir>
+#include <QGuiApplication>
+
+#include <cstdio>
+
+int main(int argc, char** argv) {
+    QGuiApplication app(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: marunda_artwork OUTPUT-FOLDER\n");
+        return 2;
+    }
+    const QDir out(QString::fromLocal8Bit(argv[1]));
+    if (!out.mkpath(".")) {
+        std::fprintf(stderr, "cannot create %s\n", argv[1]);
+        return 1;
+    }
+    std::vector<Artwork> all = anaArtwork();
+    for (auto& art : iconArtwork()) {
+        all.push_back(std::move(art));
+    }
+    for (const Artwork& art : all) {
+        if (!art.draw().save(out.filePath(art.file), "PNG")) {
+            std::fprintf(stderr, "cannot write %s\n", qPrintable(art.file));
+            return 1;
+        }
+    }
+    return 0;
+}

@@ -1,0 +1,104 @@
+#pragma once
+
+// Shared by the window tests: a program folder of real files in a temporary folder, and ways to
+// find and work controls by their names.
+
+#include "common/contact_record.h"
+#include "common/record_store.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QWidget>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace guitest {
+
+// A fresh program folder, removed afterwards.
+class ProgramFolder {
+public:
+    ProgramFolder()
+        : dir_(QDir::tempPath() + "/marunda-gui-XXXXXX") {}
+
+    std::filesystem::path path() const { return dir_.path().toStdString(); }
+    QString filePath(const QString& name) const { return dir_.filePath(name); }
+    marunda::RecordStore store() const { return marunda::RecordStore(path()); }
+
+    bool exists(const QString& name) const { return QFile::exists(filePath(name)); }
+    QByteArray read(const QString& name) const {
+        QFile file(filePath(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    void write(const QString& name, const QByteArray& bytes) const {
+        QFile file(filePath(name));
+        if (file.open(QIODevice::WriteOnly)) {
+            file.write(bytes);
+        }
+    }
+
+    // An installed book holding `records`, with its counter and an unset password.
+    void writeBook(const std::vector<marunda::ContactRecord>& records) const {
+        QByteArray book;
+        for (const auto& record : records) {
+            book.append(record.bytes().data(), static_cast<qsizetype>(record.bytes().size()));
+        }
+        write("telefon.dat", book);
+        write("bilgi.dat", QByteArray::fromStdString(
+                               marunda::counterFileBytes(static_cast<int>(records.size()) + 1)));
+        QByteArray filler;
+        for (int i = 0; i < 100; ++i) {
+            filler.append(marunda::kPasswordFiller.data(),
+                          static_cast<qsizetype>(marunda::kPasswordFiller.size()));
+        }
+        write("data.dat", filler);
+    }
+
+private:
+    QTemporaryDir dir_;
+};
+
+inline marunda::ContactRecord record(std::vector<std::pair<marunda::Field, QString>> fields) {
+    marunda::ContactRecord r;
+    for (const auto& [field, text] : fields) {
+        r.setText(field, text.toStdString());
+    }
+    return r;
+}
+
+// A record whose every field names its page, e.g. "name 2", "phone1 2".
+inline marunda::ContactRecord pageRecord(int page) {
+    static const char* const names[] = {
+        "name",   "phone1", "phone2", "phone3", "fax",  "address",  "birthday",  "notes",
+        "email1", "email2", "email3", "icqa",   "icqb", "internet", "taxOffice", "taxNumber"};
+    marunda::ContactRecord r;
+    for (std::size_t i = 0; i < marunda::kFieldCount; ++i) {
+        r.setText(static_cast<marunda::Field>(i), std::string(names[i]) + std::to_string(page));
+    }
+    return r;
+}
+
+template <class T = QWidget> T* control(const QObject* root, const QString& name) {
+    return root->findChild<T*>(name);
+}
+
+inline void click(QWidget* widget, Qt::MouseButton button = Qt::LeftButton) {
+    QTest::mouseClick(widget, button, Qt::NoModifier, widget->rect().center());
+}
+
+// A double-click as the mouse makes it: click, then the second press as a double-click.
+inline void doubleClick(QWidget* widget) {
+    const QPoint at = widget->rect().center();
+    QTest::mouseClick(widget, Qt::LeftButton, Qt::NoModifier, at);
+    QTest::mouseDClick(widget, Qt::LeftButton, Qt::NoModifier, at);
+    QTest::mouseRelease(widget, Qt::LeftButton, Qt::NoModifier, at);
+}
+
+inline void hover(QWidget* widget, QPoint at = {}) {
+    QTest::mouseMove(widget, at.isNull() ? widget->rect().center() : at);
+}
+
+} // namespace guitest

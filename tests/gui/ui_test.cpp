@@ -1,0 +1,103 @@
+// The shared window pieces: command labels, the notice, single windows and message boxes.
+#include "gui_test_support.h"
+
+#include "ui/command_label.h"
+#include "ui/message_box.h"
+#include "ui/notice.h"
+#include "ui/single_window.h"
+
+#include <QSignalSpy>
+
+using marunda::ui::CommandLabel;
+using marunda::ui::MessageBox;
+
+class UiTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void commandLabelSignals_data() {
+        QTest::addColumn<QString>("gesture");
+        QTest::addColumn<int>("clicks");
+        QTest::addColumn<int>("doubleClicks");
+        QTest::addColumn<int>("presses");
+        QTest::newRow("left click") << "left" << 1 << 0 << 1;
+        QTest::newRow("right click") << "right" << 0 << 0 << 1;
+        QTest::newRow("double-click") << "double" << 1 << 1 << 1;
+        QTest::newRow("release outside") << "outside" << 0 << 0 << 1;
+    }
+    void commandLabelSignals() {
+        QFETCH(QString, gesture);
+        QFETCH(int, clicks);
+        QFETCH(int, doubleClicks);
+        QFETCH(int, presses);
+        QWidget window;
+        window.resize(200, 100);
+        auto* label = new CommandLabel("Kapat", &window);
+        label->setGeometry(10, 10, 60, 17);
+        window.show();
+        QSignalSpy clicked(label, &CommandLabel::clicked);
+        QSignalSpy doubled(label, &CommandLabel::doubleClicked);
+        QSignalSpy pressed(label, &CommandLabel::pressed);
+        if (gesture == "left") {
+            guitest::click(label);
+        } else if (gesture == "right") {
+            guitest::click(label, Qt::RightButton);
+        } else if (gesture == "double") {
+            guitest::doubleClick(label);
+        } else {
+            QTest::mousePress(label, Qt::LeftButton, {}, {5, 5});
+            QTest::mouseRelease(label, Qt::LeftButton, {}, {100, 50});
+        }
+        QCOMPARE(clicked.count(), clicks);
+        QCOMPARE(doubled.count(), doubleClicks);
+        QCOMPARE(pressed.count(), presses);
+    }
+
+    void noticeRestartsWhenShownAgain() {
+        QWidget window;
+        marunda::ui::Notice notice("Bilgi Panoda!", &window);
+        window.show();
+        QVERIFY(!notice.isVisible());
+        notice.show("Kayıt Silindi!");
+        QCOMPARE(notice.timer()->interval(), 1000);
+        QVERIFY(notice.timer()->isSingleShot());
+        const int firstRemaining = notice.timer()->remainingTime();
+        QTRY_VERIFY(notice.timer()->remainingTime() < firstRemaining - 20);
+        notice.flash();
+        QVERIFY(notice.timer()->remainingTime() > firstRemaining - 20);
+        QCOMPARE(notice.text(), QString("Kayıt Silindi!"));
+        QTRY_VERIFY_WITH_TIMEOUT(!notice.isVisible(), 3000);
+        QCOMPARE(notice.text(), QString("Bilgi Panoda!"));
+    }
+
+    void singleWindowOpensOnce() {
+        marunda::ui::SingleWindow<QWidget> single;
+        QWidget* first = single.open();
+        QWidget* again = single.open();
+        QCOMPARE(again, first);
+        QVERIFY(first->testAttribute(Qt::WA_DeleteOnClose));
+        first->close();
+        QTRY_VERIFY(!single.isOpen());
+        QWidget* fresh = single.open();
+        QVERIFY(fresh != nullptr);
+        QVERIFY(single.isOpen());
+        fresh->close();
+    }
+
+    void messageBoxesInTestModeAnswerAndRecord() {
+        MessageBox::setTestMode(true);
+        MessageBox::clearShown();
+        MessageBox::setNextAnswer(true);
+        QVERIFY(MessageBox::question(nullptr, "Dosya Zaten Var", "Üzerine yazılsın mı?"));
+        QVERIFY(!MessageBox::question(nullptr, "Dosya Zaten Var", "Üzerine yazılsın mı?"));
+        MessageBox::critical(nullptr, "Hata", "Olmadı");
+        const auto shown = MessageBox::shown();
+        QCOMPARE(shown.size(), 3);
+        QCOMPARE(shown[2].icon, MessageBox::Icon::critical);
+        QCOMPARE(shown[2].title, QString("Hata"));
+        QCOMPARE(shown[0].icon, MessageBox::Icon::question);
+    }
+};
+
+QTEST_MAIN(UiTest)
+#include "ui_test.moc"

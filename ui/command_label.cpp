@@ -1,0 +1,72 @@
+#include "ui/command_label.h"
+
+#include <QMouseEvent>
+
+namespace marunda::ui {
+
+CommandLabel::CommandLabel(const QString& text, QWidget* parent)
+    : QLabel(text, parent) {
+    setTextFormat(Qt::PlainText);
+    setMouseTracking(true);
+}
+
+void CommandLabel::setColours(const QColor& text) {
+    QPalette p = palette();
+    p.setColor(QPalette::WindowText, text);
+    setPalette(p);
+}
+
+QColor CommandLabel::textColour() const {
+    return palette().color(QPalette::WindowText);
+}
+
+void CommandLabel::mousePressEvent(QMouseEvent* event) {
+    event->accept();
+    if (event->button() == Qt::LeftButton) {
+        leftPressed_ = true;
+    }
+    emit pressed(event->button());
+}
+
+void CommandLabel::mouseReleaseEvent(QMouseEvent* event) {
+    event->accept();
+    if (event->button() != Qt::LeftButton) {
+        return;
+    }
+    const bool click =
+        leftPressed_ && !secondClick_ && rect().contains(event->position().toPoint());
+    leftPressed_ = false;
+    secondClick_ = false;
+    if (click) {
+        emit clicked();
+    }
+}
+
+void CommandLabel::mouseDoubleClickEvent(QMouseEvent* event) {
+    event->accept();
+    if (event->button() != Qt::LeftButton) {
+        emit pressed(event->button());
+        return;
+    }
+    // The second press of a double-click is the double-click, not another press.
+    leftPressed_ = true;
+    secondClick_ = true;
+    emit doubleClicked();
+}
+
+void CommandLabel::mouseMoveEvent(QMouseEvent* event) {
+    event->accept();
+    emit hovered();
+}
+
+void CommandLabel::enterEvent(QEnterEvent* event) {
+    QLabel::enterEvent(event);
+    emit entered();
+}
+
+void CommandLabel::leaveEvent(QEvent* event) {
+    QLabel::leaveEvent(event);
+    emit left();
+}
+
+} // namespace marunda::ui

@@ -1,0 +1,53 @@
+#include "ui/fonts.h"
+
+#include <QFile>
+#include <QFontDatabase>
+#include <QtMath>
+
+namespace marunda::ui {
+namespace {
+
+const char* const kFontFolder = "/usr/share/wine/fonts/";
+
+void registerIfMissing(const QString& family, const QStringList& files) {
+    if (QFontDatabase::hasFamily(family)) {
+        return;
+    }
+    for (const QString& file : files) {
+        const QString path = QString::fromLatin1(kFontFolder) + file;
+        if (QFile::exists(path)) {
+            QFontDatabase::addApplicationFont(path);
+        }
+    }
+}
+
+QFont sized(const QString& family, qreal pointSize, bool bold) {
+    static const bool registered = (ensureFonts(), true);
+    (void)registered;
+    QFont font(family);
+    font.setPixelSize(qRound(pointSize * 96.0 / 72.0));
+    font.setBold(bold);
+    return font;
+}
+
+} // namespace
+
+void ensureFonts() {
+    // Each family at most once, however often this is called.
+    registerIfMissing(QStringLiteral("Tahoma"), {"tahoma.ttf", "tahomabd.ttf"});
+    registerIfMissing(QStringLiteral("MS Sans Serif"), {"ms_sans_serif.ttf"});
+}
+
+QFont tahoma(qreal pointSize, bool bold) {
+    return sized(QStringLiteral("Tahoma"), pointSize, bold);
+}
+
+QFont msSansSerif(qreal pointSize, bool bold) {
+    return sized(QStringLiteral("MS Sans Serif"), pointSize, bold);
+}
+
+QFont symbols(qreal pointSize) {
+    return sized(QStringLiteral("DejaVu Sans"), pointSize, false);
+}
+
+} // namespace marunda::ui

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QFont>
+
+namespace marunda::ui {
+
+// Registers Tahoma, Tahoma Bold and MS Sans Serif from Debian's metric-compatible files where
+// the system has no such family. Call once after the application object exists.
+void ensureFonts();
+
+// Sizes are in points as designed for 96 dots per inch; the windows are laid out in pixels, so
+// the fonts are too (9.75 pt is 13 px whatever the screen's resolution).
+QFont tahoma(qreal pointSize, bool bold = false);
+QFont msSansSerif(qreal pointSize, bool bold = false);
+// A font that has the geometric shapes (triangles, circles) of Unicode.
+QFont symbols(qreal pointSize);
+
+} // namespace marunda::ui

@@ -1,0 +1,72 @@
+#include "ui/shaped_window.h"
+
+#include <QCursor>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+#include <QWindow>
+
+namespace marunda::ui {
+
+ShapedWindow::ShapedWindow(QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint) {}
+
+void ShapedWindow::setBackground(const QPixmap& picture) {
+    background_ = picture;
+    update();
+}
+
+void ShapedWindow::setOutline(const QRegion& outline) {
+    setMask(outline.intersected(rect()));
+    update();
+}
+
+void ShapedWindow::startDrag() {
+    if (windowHandle() && windowHandle()->startSystemMove()) {
+        return;
+    }
+    // No window manager to do it (or none that supports it): follow the mouse ourselves.
+    dragOffset_ = QCursor::pos() - pos();
+    manualDrag_ = true;
+    grabMouse();
+}
+
+void ShapedWindow::centreOnScreen() {
+    const QScreen* where = screen();
+    if (!where) {
+        return;
+    }
+    QRect frame(QPoint(), size());
+    frame.moveCenter(where->availableGeometry().center());
+    move(frame.topLeft());
+}
+
+void ShapedWindow::paintEvent(QPaintEvent* event) {
+    QWidget::paintEvent(event);
+    if (!background_.isNull()) {
+        QPainter(this).drawPixmap(0, 0, background_);
+    }
+}
+
+void ShapedWindow::mouseMoveEvent(QMouseEvent* event) {
+    if (manualDrag_) {
+        move(event->globalPosition().toPoint() - dragOffset_);
+        return;
+    }
+    QWidget::mouseMoveEvent(event);
+}
+
+void ShapedWindow::mouseReleaseEvent(QMouseEvent* event) {
+    if (!manualDrag_) {
+        QWidget::mouseReleaseEvent(event);
+    } else if (event->buttons() == Qt::NoButton) {
+        endManualDrag();
+    }
+}
+
+void ShapedWindow::endManualDrag() {
+    manualDrag_ = false;
+    releaseMouse();
+}
+
+} // namespace marunda::ui

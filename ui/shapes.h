@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QColor>
+#include <QLine>
+#include <QWidget>
+
+namespace marunda::ui {
+
+// The small filled bullet beside a command: a circle as wide as its box, centred in it.
+class MarkerShape : public QWidget {
+    Q_OBJECT
+public:
+    explicit MarkerShape(const QColor& fill, QWidget* parent = nullptr);
+
+    void setFill(const QColor& fill);
+    QColor fill() const { return fill_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QColor fill_;
+};
+
+// A one-pixel line between two points of its parent, drawn in its own small widget.
+class LineShape : public QWidget {
+    Q_OBJECT
+public:
+    LineShape(const QLine& line, const QColor& colour, QWidget* parent = nullptr);
+
+    QLine line() const { return line_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QLine line_;
+    QColor colour_;
+};
+
+} // namespace marunda::ui
