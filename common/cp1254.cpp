@@ -1,6 +1,8 @@
 #include "common/cp1254.h"
 
 #include <array>
+#include <cstring>
+#include <vector>
 
 namespace marunda {
 namespace {
@@ -117,13 +119,38 @@ std::string utf32ToUtf8(std::u32string_view text) {
     return out;
 }
 
-std::string decodeCp1254(std::string_view bytes) {
-    std::string out;
-    out.reserve(bytes.size());
-    for (char byte : bytes) {
-        appendUtf8(out, cp1254ToUnicode(static_cast<unsigned char>(byte)));
+namespace {
+
+// Every byte's UTF-8 form, ready made: decoding whole books (search, listing) is hot.
+struct Utf8Form {
+    char bytes[4]; // written whole; only the first `length` count
+    std::size_t length;
+};
+
+std::array<Utf8Form, 256> buildUtf8Forms() {
+    std::array<Utf8Form, 256> forms{};
+    for (int b = 0; b < 256; ++b) {
+        std::string one;
+        appendUtf8(one, cp1254ToUnicode(static_cast<unsigned char>(b)));
+        one.copy(forms[b].bytes, one.size());
+        forms[b].length = one.size();
     }
-    return out;
+    return forms;
+}
+
+} // namespace
+
+std::string decodeCp1254(std::string_view bytes) {
+    static const auto forms = buildUtf8Forms();
+    // At most three bytes a character, plus room for the last whole four-byte write.
+    std::vector<char> buffer(bytes.size() * 3 + 1);
+    char* at = buffer.data();
+    for (char byte : bytes) {
+        const auto& form = forms[static_cast<unsigned char>(byte)];
+        std::memcpy(at, form.bytes, 4);
+        at += form.length;
+    }
+    return std::string(buffer.data(), at);
 }
 
 std::string encodeCp1254(std::string_view utf8) {

@@ -87,6 +87,14 @@ Result<void> touchFile(const fs::path& file) {
     return handle.open(file, FileHandle::Mode::readWrite);
 }
 
+Result<void> overwriteScratchFile(const fs::path& file, std::string_view bytes) {
+    FileHandle handle;
+    if (auto opened = handle.open(file, FileHandle::Mode::create); !opened) {
+        return opened;
+    }
+    return handle.writeAt(0, bytes);
+}
+
 Result<void> replaceFileVia(const fs::path& target, const fs::path& temporary,
                             std::string_view bytes) {
     std::error_code ec;

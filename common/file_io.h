@@ -41,6 +41,10 @@ Result<void> replaceFileVia(const std::filesystem::path& target,
 // The same through a hidden temporary file next to `target`.
 Result<void> replaceFile(const std::filesystem::path& target, std::string_view bytes);
 
+// Creates or truncates `file` and writes `bytes`, with no flush to the disk: only for scratch
+// files, whose loss costs nothing.
+Result<void> overwriteScratchFile(const std::filesystem::path& file, std::string_view bytes);
+
 // Removes a file; a missing file is no error.
 Result<void> removeFile(const std::filesystem::path& file);
 

@@ -8,7 +8,8 @@
 namespace marunda {
 
 Result<void> keepScratchLine(const RecordStore& store, std::string_view utf8) {
-    return replaceFile(store.file(kScratchFile), encodeCp1254(utf8) + "\r\n");
+    // Nothing of value lives in it: no flush to the disk.
+    return overwriteScratchFile(store.file(kScratchFile), encodeCp1254(utf8) + "\r\n");
 }
 
 } // namespace marunda

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace marunda {
+
+// A phone number with every blank (U+0020) removed, the other characters kept in order; how
+// numbers are compared by the search and copied to the clipboard. Works on UTF-8 and on code
+// page 1254 alike, as neither uses the byte 0x20 inside a character.
+std::string compactPhone(std::string_view text);
+
+} // namespace marunda
