@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QPlainTextEdit>
+
+// A multi-line text box that holds at most a given number of characters, as a one-line box with
+// a maximum length does: typed or pasted text beyond the limit is dropped. Tab moves on.
+class LimitedTextEdit : public QPlainTextEdit {
+    Q_OBJECT
+public:
+    LimitedTextEdit(int maxLength, QWidget* parent = nullptr);
+
+    int maxLength() const { return maxLength_; }
+    int length() const;
+
+private:
+    void dropExcess();
+
+    int maxLength_;
+    int lastInsertEnd_ = 0;
+};
