@@ -2,21 +2,34 @@
 // way back to the main window and keep it in a marunda::ui::SingleWindow.
 #include "telefon/ana.h"
 
+#include "telefon/record_form.h"
+#include "telefon/sil.h"
 #include "ui/single_window.h"
 
 void Ana::openCommand(int number) {
     switch (number) {
-    case 1: // "Yeni Telefon": yenitel
+    case 1: { // "Yeni Telefon": yenitel
+        static marunda::ui::SingleWindow<RecordForm> yenitel;
+        yenitel.open(*this, RecordForm::Purpose::newRecord);
         break;
+    }
 
     case 2: // "Telefon Bul": bul
         break;
 
-    case 3: // "Telefon Değiştir": degistir, filled from the displayed page
+    case 3: { // "Telefon Değiştir": degistir, filled from the displayed page
+        // A second click while it is open only brings it forward: what the user typed and the
+        // page it will write stay as they are.
+        static marunda::ui::SingleWindow<RecordForm> degistir;
+        degistir.open(*this, RecordForm::Purpose::modify);
         break;
+    }
 
-    case 4: // "Telefon Sil": sil
+    case 4: { // "Telefon Sil": sil
+        static marunda::ui::SingleWindow<Sil> sil;
+        sil.open(*this);
         break;
+    }
 
     case 5: // "Küçült"
         break;

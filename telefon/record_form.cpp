@@ -71,8 +71,7 @@ void RecordForm::fillFromAna() {
             setBoxText(field, QString::fromStdString(marunda::blankRunCopy(shown, field)));
         }
     }
-    setBirthdayChoice(
-        marunda::parseBirthday(ana_.displayedText(Field::birthday).toStdString()));
+    setBirthdayChoice(marunda::parseBirthday(ana_.displayedText(Field::birthday).toStdString()));
     // The scratch file ends up holding the last text taken apart, the tax number.
     (void)marunda::keepScratchLine(ana_.store(),
                                    ana_.displayedText(Field::taxNumber).toStdString());

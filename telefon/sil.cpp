@@ -48,11 +48,11 @@ Sil::Sil(Ana& ana)
 }
 
 void Sil::build() {
-    setFixedSize(372, 150);
+    setFixedSize(372, 168);
     setFont(marunda::ui::tahoma(8.25));
     auto* frame = new QGroupBox(QStringLiteral("Telefon Silme"), this);
     frame->setObjectName(QStringLiteral("Frame1"));
-    frame->setGeometry(8, 8, 356, 96);
+    frame->setGeometry(8, 8, 356, 114);
 
     auto* warning = label("Label1", QStringLiteral("Dikkat!"), {12, 26, 44, 16}, frame);
     warning->setFont(marunda::ui::tahoma(8.25, true));
@@ -60,21 +60,22 @@ void Sil::build() {
     pageBox_->setObjectName(QStringLiteral("Text1"));
     pageBox_->setGeometry(60, 23, 48, 21);
     label("Label3", QStringLiteral("nolu sayfadaki"), {114, 26, 80, 16}, frame);
-    name_ = label("Label4", {}, {196, 26, 152, 16}, frame);
+    // A name of 50 characters needs a line of its own.
+    name_ = label("Label4", {}, {12, 50, 336, 16}, frame);
     name_->setFont(marunda::ui::tahoma(8.25, true));
     auto* sentence =
         label("Label5", QStringLiteral("isimli kişiye ait kaydın silinmesini onaylayın..."),
-              {12, 52, 336, 32}, frame);
+              {12, 72, 336, 32}, frame);
     sentence->setWordWrap(true);
 
     auto* ok = new QPushButton(QStringLiteral("Tamam"), this);
     ok->setObjectName(QStringLiteral("Command1"));
-    ok->setGeometry(184, 114, 86, 26);
+    ok->setGeometry(184, 132, 86, 26);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &Sil::deleteTypedPage);
     auto* cancel = new QPushButton(QStringLiteral("İptal"), this);
     cancel->setObjectName(QStringLiteral("Command2"));
-    cancel->setGeometry(278, 114, 86, 26);
+    cancel->setGeometry(278, 132, 86, 26);
     connect(cancel, &QPushButton::clicked, this, &Sil::reject);
 
     connect(pageBox_, &QLineEdit::textChanged, this, &Sil::showNameOfTypedPage);
@@ -124,9 +125,9 @@ void Sil::deleteTypedPage() {
                                             "işlem iptal edildi"));
         return;
     }
-    const int shown = marunda::pageShownAfterDelete(ana_.currentPage(), static_cast<int>(typed.value));
+    const int shown =
+        marunda::pageShownAfterDelete(ana_.currentPage(), static_cast<int>(typed.value));
     ana_.showPage(shown, store.readPage(shown).valueOr(marunda::ContactRecord{}));
     ana_.notice(QStringLiteral("Kayıt Silindi!"));
     accept();
 }
-

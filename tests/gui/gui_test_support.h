@@ -81,6 +81,14 @@ inline marunda::ContactRecord pageRecord(int page) {
     return r;
 }
 
+// The bytes of a record as telefon.dat holds them, and of bilgi.dat for a counter.
+inline QByteArray bytesOf(const marunda::ContactRecord& record) {
+    return QByteArray(record.bytes().data(), static_cast<qsizetype>(record.bytes().size()));
+}
+inline QByteArray counterFile(int counter) {
+    return QByteArray::fromStdString(marunda::counterFileBytes(counter));
+}
+
 template <class T = QWidget> T* control(const QObject* root, const QString& name) {
     return root->findChild<T*>(name);
 }

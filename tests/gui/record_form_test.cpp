@@ -24,14 +24,6 @@ using marunda::ui::MessageBox;
 
 namespace {
 
-QByteArray bytesOf(const ContactRecord& record) {
-    return QByteArray(record.bytes().data(), static_cast<qsizetype>(record.bytes().size()));
-}
-
-QByteArray counter(int value) {
-    return QByteArray::number(value) + ",\"17\"\r\n";
-}
-
 ContactRecord sample() {
     return guitest::record({{Field::name, "Ali     Veli"},
                             {Field::phone1, "555 12 12"},
@@ -138,9 +130,18 @@ private slots:
         QTest::addColumn<QString>("month");
         QTest::addColumn<QString>("year");
         QTest::addColumn<QString>("birthday");
-        QTest::newRow("full date") << "7" << "12" << "1970" << "7/12/1970";
-        QTest::newRow("no year") << "31" << "1" << "" << "31/1/----";
-        QTest::newRow("no birthday") << "" << "" << "" << "";
+        QTest::newRow("full date") << "7"
+                                   << "12"
+                                   << "1970"
+                                   << "7/12/1970";
+        QTest::newRow("no year") << "31"
+                                 << "1"
+                                 << ""
+                                 << "31/1/----";
+        QTest::newRow("no birthday") << ""
+                                     << ""
+                                     << ""
+                                     << "";
     }
     void newRecordIsAppendedAndShown() {
         QFETCH(QString, day);
@@ -169,8 +170,8 @@ private slots:
                                                {Field::email2, "ayse@example.com"},
                                                {Field::taxOffice, "Kadıköy"}});
         QCOMPARE(folder_->read("telefon.dat").size(), 3 * 1020);
-        QCOMPARE(page(3), bytesOf(expected));
-        QCOMPARE(folder_->read("bilgi.dat"), counter(4));
+        QCOMPARE(page(3), guitest::bytesOf(expected));
+        QCOMPARE(folder_->read("bilgi.dat"), guitest::counterFile(4));
         QCOMPARE(shown("sırab"), QStringLiteral("3"));
         QCOMPARE(shown("isimb"), QString::fromStdString(expected.text(Field::name)));
         QCOMPARE(shown("zilorab"), QString::fromStdString(expected.text(Field::birthday)));
@@ -182,8 +183,8 @@ private slots:
         start({});
         auto* form = open(1);
         QTest::keyClick(in(form, "isimc"), Qt::Key_Return); // Enter saves from section 1 too
-        QCOMPARE(folder_->read("telefon.dat"), bytesOf(ContactRecord{}));
-        QCOMPARE(folder_->read("bilgi.dat"), counter(2));
+        QCOMPARE(folder_->read("telefon.dat"), guitest::bytesOf(ContactRecord{}));
+        QCOMPARE(folder_->read("bilgi.dat"), guitest::counterFile(2));
         QCOMPARE(shown("sırab"), QStringLiteral("1"));
     }
 
@@ -194,11 +195,21 @@ private slots:
         QTest::addColumn<QString>("year");
         for (int command : {1, 3}) {
             const char* form = command == 1 ? "new" : "modify";
-            QTest::addRow("%s, year only", form) << command << "" << "" << "1970";
-            QTest::addRow("%s, month and year", form) << command << "" << "12" << "1970";
-            QTest::addRow("%s, month only", form) << command << "" << "12" << "";
-            QTest::addRow("%s, day only", form) << command << "7" << "" << "";
-            QTest::addRow("%s, day and year", form) << command << "7" << "" << "1970";
+            QTest::addRow("%s, year only", form) << command << ""
+                                                 << ""
+                                                 << "1970";
+            QTest::addRow("%s, month and year", form) << command << ""
+                                                      << "12"
+                                                      << "1970";
+            QTest::addRow("%s, month only", form) << command << ""
+                                                  << "12"
+                                                  << "";
+            QTest::addRow("%s, day only", form) << command << "7"
+                                                << ""
+                                                << "";
+            QTest::addRow("%s, day and year", form) << command << "7"
+                                                    << ""
+                                                    << "1970";
         }
     }
     void birthdayWithoutDayOrMonthIsRefused() {
@@ -221,7 +232,7 @@ private slots:
         QVERIFY(timer->isActive());
         QCOMPARE(timer->interval(), RecordForm::kNoticeMilliseconds);
         QCOMPARE(folder_->read("telefon.dat"), book);
-        QCOMPARE(folder_->read("bilgi.dat"), counter(2));
+        QCOMPARE(folder_->read("bilgi.dat"), guitest::counterFile(2));
         QVERIFY(form->isVisible());
         timer->setInterval(0); // let the five seconds pass at once
         QTRY_VERIFY(!noticeLabel->isVisible());
@@ -282,13 +293,13 @@ private slots:
         }
         QVERIFY(gone(command == 1 ? "yenitel" : "degistir", ana_.get()));
         QCOMPARE(folder_->read("telefon.dat"), book);
-        QCOMPARE(folder_->read("bilgi.dat"), counter(2));
+        QCOMPARE(folder_->read("bilgi.dat"), guitest::counterFile(2));
         QCOMPARE(notice(), QString());
     }
 
     void fullBookIsRefusedBeforeAnythingIsWritten() {
         start({sample()});
-        folder_->write("bilgi.dat", counter(marunda::kMaxPage));
+        folder_->write("bilgi.dat", guitest::counterFile(marunda::kMaxPage));
         auto* form = open(1);
         type(form, "isimc", "Fazla");
         press(form, "Command1");
@@ -296,8 +307,8 @@ private slots:
         QCOMPARE(MessageBox::shown()[0].title, QStringLiteral("Kayıt Hatası"));
         QVERIFY(MessageBox::shown()[0].text.startsWith(
             QStringLiteral("Kayıt sırasında beklenmeyen bir hata oluştu, lütfen tekrar deneyin.")));
-        QCOMPARE(folder_->read("telefon.dat"), bytesOf(sample()));
-        QCOMPARE(folder_->read("bilgi.dat"), counter(marunda::kMaxPage));
+        QCOMPARE(folder_->read("telefon.dat"), guitest::bytesOf(sample()));
+        QCOMPARE(folder_->read("bilgi.dat"), guitest::counterFile(marunda::kMaxPage));
         QVERIFY(form->isVisible());
         QCOMPARE(boxText(form, "isimc"), QStringLiteral("Fazla"));
     }
@@ -319,7 +330,7 @@ private slots:
         QCOMPARE(MessageBox::shown()[0].title, QStringLiteral("Kayıt Hatası"));
         QVERIFY(form->isVisible());
         QCOMPARE(boxText(form, "tel2c"), QStringLiteral("444 0 444"));
-        QCOMPARE(folder_->read("bilgi.dat"), counter(2));
+        QCOMPARE(folder_->read("bilgi.dat"), guitest::counterFile(2));
         QCOMPARE(notice(), QString());
     }
 
@@ -339,8 +350,8 @@ private slots:
         QCOMPARE(in<QComboBox>(form, "gun")->currentText(), QStringLiteral("7"));
         QCOMPARE(in<QComboBox>(form, "ay")->currentText(), QStringLiteral("12"));
         QCOMPARE(in<QComboBox>(form, "yil")->currentText(), QStringLiteral("1970"));
-        QCOMPARE(folder_->read("sirali.tmp"), QByteArray("1234567890") +
-                                                  QByteArray(40, ' ') + "\r\n");
+        QCOMPARE(folder_->read("sirali.tmp"),
+                 QByteArray("1234567890") + QByteArray(40, ' ') + "\r\n");
     }
 
     void modifySetsTheBirthdayListsFromTheDisplay_data() {
@@ -348,13 +359,34 @@ private slots:
         QTest::addColumn<QString>("day");
         QTest::addColumn<QString>("month");
         QTest::addColumn<QString>("year");
-        QTest::newRow("no year") << "31/1/----" << "31" << "1" << "";
-        QTest::newRow("none") << "" << "" << "" << "";
-        QTest::newRow("no slash") << "1970" << "" << "" << "";
-        QTest::newRow("garbage") << "ab/c/d" << "" << "" << "";
-        QTest::newRow("year out of range") << "7/12/3000" << "7" << "12" << "";
-        QTest::newRow("day out of range") << "32/12/1970" << "" << "12" << "1970";
-        QTest::newRow("twenty digits") << "12345678901234567890" << "" << "" << "";
+        QTest::newRow("no year") << "31/1/----"
+                                 << "31"
+                                 << "1"
+                                 << "";
+        QTest::newRow("none") << ""
+                              << ""
+                              << ""
+                              << "";
+        QTest::newRow("no slash") << "1970"
+                                  << ""
+                                  << ""
+                                  << "";
+        QTest::newRow("garbage") << "ab/c/d"
+                                 << ""
+                                 << ""
+                                 << "";
+        QTest::newRow("year out of range") << "7/12/3000"
+                                           << "7"
+                                           << "12"
+                                           << "";
+        QTest::newRow("day out of range") << "32/12/1970"
+                                          << ""
+                                          << "12"
+                                          << "1970";
+        QTest::newRow("twenty digits") << "12345678901234567890"
+                                       << ""
+                                       << ""
+                                       << "";
     }
     void modifySetsTheBirthdayListsFromTheDisplay() {
         QFETCH(QString, birthday);
@@ -373,11 +405,11 @@ private slots:
         auto* form = open(3);
         press(form, "Command1");
         auto expected = sample();
-        expected.setText(Field::name, "Ali");      // cut at the run of five blanks
-        expected.setText(Field::icq1, "12345");    // cut at the first blank
-        QCOMPARE(page(1), bytesOf(expected));
-        QCOMPARE(page(2), bytesOf(guitest::pageRecord(2)));
-        QCOMPARE(folder_->read("bilgi.dat"), counter(3));
+        expected.setText(Field::name, "Ali");   // cut at the run of five blanks
+        expected.setText(Field::icq1, "12345"); // cut at the first blank
+        QCOMPARE(page(1), guitest::bytesOf(expected));
+        QCOMPARE(page(2), guitest::bytesOf(guitest::pageRecord(2)));
+        QCOMPARE(folder_->read("bilgi.dat"), guitest::counterFile(3));
         QCOMPARE(notice(), QStringLiteral("Bilgiler Değiştirildi!"));
         QVERIFY(gone("degistir", ana_.get()));
     }
@@ -395,8 +427,8 @@ private slots:
         auto expected = guitest::pageRecord(2);
         expected.setText(Field::name, "Değişti");
         expected.setText(Field::birthday, ""); // "birthday2" is no birthday the lists can hold
-        QCOMPARE(page(2), bytesOf(expected));
-        QCOMPARE(page(3), bytesOf(guitest::pageRecord(3)));
+        QCOMPARE(page(2), guitest::bytesOf(expected));
+        QCOMPARE(page(3), guitest::bytesOf(guitest::pageRecord(3)));
         QCOMPARE(shown("sırab"), QStringLiteral("2"));
         QCOMPARE(shown("isimb"), QString::fromStdString(expected.text(Field::name)));
     }
@@ -421,8 +453,8 @@ private slots:
         type(form, "isimc", "İlk");
         press(form, "Command1");
         QCOMPARE(folder_->read("telefon.dat"),
-                 bytesOf(guitest::record({{Field::name, "İlk"}})));
-        QCOMPARE(folder_->read("bilgi.dat"), counter(2));
+                 guitest::bytesOf(guitest::record({{Field::name, "İlk"}})));
+        QCOMPARE(folder_->read("bilgi.dat"), guitest::counterFile(2));
     }
 
     void birthdayChoiceCanBeTakenBack() {
