@@ -1,0 +1,53 @@
+#pragma once
+
+#include "common/listing.h"
+
+#include <QDialog>
+#include <QPointer>
+
+#include <array>
+#include <vector>
+
+class Ana;
+class Kaydet;
+class QCheckBox;
+class QListWidget;
+class QLineEdit;
+
+// "Döküm Alma": writes a fixed-width listing of the ticked contacts and fields to a text file.
+// dokum.tmp in the program's folder marks the window as open.
+class Dokum : public QDialog {
+    Q_OBJECT
+public:
+    explicit Dokum(Ana& ana);
+    ~Dokum() override;
+
+    // The folder chosen in the folder chooser, as it is to be shown in adres1.
+    void setFolder(const QString& folder);
+
+public slots:
+    void reject() override;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    QWidget* buildContacts();
+    QWidget* buildColumns();
+    QWidget* buildTarget();
+    void loadNames();
+    void selectAll(bool selected);
+    void browse();
+    void writeListing();
+    bool confirmTarget(const std::filesystem::path& target);
+    marunda::ListingColumns tickedColumns() const;
+    std::vector<int> selectedPages() const;
+
+    Ana& ana_;
+    QListWidget* list1_ = nullptr;
+    QCheckBox* sec_ = nullptr;
+    std::array<QCheckBox*, marunda::kListingColumns.size()> columns_{}; // in listing order
+    QLineEdit* yol1_ = nullptr;
+    QLineEdit* adres1_ = nullptr;
+    QPointer<Kaydet> kaydet_;
+};
