@@ -1,6 +1,7 @@
 // The menu commands. Each window opens here, at most once: construct it with `*this` as its
 // way back to the main window and keep it in a marunda::ui::SingleWindow.
 #include "telefon/ana.h"
+#include "telefon/dokum.h"
 
 #include "telefon/record_form.h"
 #include "telefon/sil.h"
@@ -44,8 +45,11 @@ void Ana::openCommand(int number) {
     case 8: // "Şifre": pass
         break;
 
-    case 9: // "Döküm Al": dokum
+    case 9: { // "Döküm Al": dokum
+        static marunda::ui::SingleWindow<Dokum> dokum;
+        dokum.open(*this);
         break;
+    }
 
     default:
         break;

@@ -140,6 +140,7 @@ QWidget* Dokum::buildTarget() {
     yol1_->setObjectName(QStringLiteral("yol1"));
     adres1_ = new QLineEdit;
     adres1_->setObjectName(QStringLiteral("adres1"));
+    adres1_->setMinimumWidth(220);
     auto* command3 = button("Command3", QStringLiteral("Gözat"));
     command3->setAutoDefault(false);
     connect(command3, &QPushButton::clicked, this, &Dokum::browse);
@@ -207,8 +208,9 @@ std::vector<int> Dokum::selectedPages() const {
 }
 
 bool Dokum::confirmTarget(const std::filesystem::path& target) {
+    // A target that cannot even be looked at is left to the write, which tells what failed.
     const auto exists = marunda::fileExists(target);
-    return (exists.ok() && !exists.value()) ||
+    return !exists.ok() || !exists.value() ||
            MessageBox::question(this, QStringLiteral("Dosya Zaten Var"),
                                 QStringLiteral("Böyle bir dosya zaten var, üstüne yazılsın mı?"));
 }
