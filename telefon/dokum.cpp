@@ -3,7 +3,7 @@
 #include "common/file_io.h"
 #include "telefon/ana.h"
 #include "telefon/kaydet.h"
-#include "telefon/listing_folder.h"
+#include "telefon/listing_widgets.h"
 #include "ui/fonts.h"
 #include "ui/message_box.h"
 
@@ -57,12 +57,6 @@ QLabel* label(const char* name, const QString& caption) {
     return l;
 }
 
-QPushButton* button(const char* name, const QString& caption) {
-    auto* b = new QPushButton(caption);
-    b->setObjectName(QString::fromUtf8(name));
-    return b;
-}
-
 } // namespace
 
 Dokum::Dokum(Ana& ana)
@@ -72,27 +66,21 @@ Dokum::Dokum(Ana& ana)
     setWindowTitle(QStringLiteral("Döküm Alma"));
     setFont(marunda::ui::msSansSerif(8.25));
 
-    auto* command1 = button("Command1", QStringLiteral("Tamam"));
-    auto* command2 = button("Command2", QStringLiteral("İptal"));
-    command1->setDefault(true);
-    connect(command1, &QPushButton::clicked, this, &Dokum::writeListing);
-    connect(command2, &QPushButton::clicked, this, &Dokum::reject);
+    const ConfirmRow buttons = confirmRow();
+    connect(buttons.tamam, &QPushButton::clicked, this, &Dokum::writeListing);
+    connect(buttons.iptal, &QPushButton::clicked, this, &Dokum::reject);
 
     auto* right = new QVBoxLayout;
     right->addWidget(buildColumns());
     right->addWidget(buildTarget());
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(command1);
-    buttons->addWidget(command2);
-    right->addLayout(buttons);
+    right->addLayout(buttons.row);
 
     auto* layout = new QHBoxLayout(this);
     layout->addWidget(buildContacts(), 1);
     layout->addLayout(right);
 
     // The marker exists while the window is open; nothing reads it, so a failure is no matter.
-    (void)marunda::replaceFile(ana_.store().file(marunda::kListingScratchFile), {});
+    (void)marunda::overwriteScratchFile(ana_.store().file(marunda::kListingScratchFile), {});
     loadNames();
     adres1_->setText(listingFolderText(ana_.store().folder()));
 }
@@ -141,7 +129,7 @@ QWidget* Dokum::buildTarget() {
     adres1_ = new QLineEdit;
     adres1_->setObjectName(QStringLiteral("adres1"));
     adres1_->setMinimumWidth(220);
-    auto* command3 = button("Command3", QStringLiteral("Gözat"));
+    auto* command3 = namedButton("Command3", QStringLiteral("Gözat"));
     command3->setAutoDefault(false);
     connect(command3, &QPushButton::clicked, this, &Dokum::browse);
 

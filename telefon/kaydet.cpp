@@ -1,7 +1,7 @@
 #include "telefon/kaydet.h"
 
 #include "telefon/dokum.h"
-#include "telefon/listing_folder.h"
+#include "telefon/listing_widgets.h"
 #include "ui/fonts.h"
 #include "ui/message_box.h"
 
@@ -46,12 +46,6 @@ bool volumeReady(const QString& root) {
     return info.isDir() && info.isReadable() && QStorageInfo(root).isReady();
 }
 
-QPushButton* button(const char* name, const QString& caption) {
-    auto* b = new QPushButton(caption);
-    b->setObjectName(QString::fromUtf8(name));
-    return b;
-}
-
 } // namespace
 
 Kaydet::Kaydet(Dokum* dokum, const QString& startFolder)
@@ -74,21 +68,15 @@ Kaydet::Kaydet(Dokum* dokum, const QString& startFolder)
         dir1_->hideColumn(column);
     }
 
-    auto* command1 = button("Command1", QStringLiteral("Tamam"));
-    auto* command2 = button("Command2", QStringLiteral("İptal"));
-    command1->setDefault(true);
-    connect(command1, &QPushButton::clicked, this, &Kaydet::confirm);
-    connect(command2, &QPushButton::clicked, this, &Kaydet::reject);
+    const ConfirmRow buttons = confirmRow();
+    connect(buttons.tamam, &QPushButton::clicked, this, &Kaydet::confirm);
+    connect(buttons.iptal, &QPushButton::clicked, this, &Kaydet::reject);
 
     auto* frame = new QGroupBox(QStringLiteral("Gözat"));
     auto* inner = new QVBoxLayout(frame);
     inner->addWidget(drive1_);
     inner->addWidget(dir1_, 1);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(command1);
-    buttons->addWidget(command2);
-    inner->addLayout(buttons);
+    inner->addLayout(buttons.row);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(frame);
     resize(320, 360);
