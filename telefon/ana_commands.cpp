@@ -1,8 +1,8 @@
 // The menu commands. Each window opens here, at most once: construct it with `*this` as its
 // way back to the main window and keep it in a marunda::ui::SingleWindow.
 #include "telefon/ana.h"
-#include "telefon/dokum.h"
 
+#include "telefon/dokum.h"
 #include "telefon/record_form.h"
 #include "telefon/sil.h"
 #include "ui/single_window.h"

@@ -213,12 +213,10 @@ private slots:
         }
         tick(window, "sec");
         writeAs("tam", folderPath());
-        const QByteArray record1(book_[0].bytes().data(), 1020);
-        const QByteArray record2(book_[1].bytes().data(), 1020);
         const auto header =
             QByteArray::fromStdString(marunda::listingHeaderLine(marunda::ListingColumns::all()));
-        QCOMPARE(folder_->read("tam.txt"),
-                 header + "\r\n\r\n" + record1 + "\r\n" + record2 + "\r\n");
+        QCOMPARE(folder_->read("tam.txt"), header + "\r\n\r\n" + guitest::bytesOf(book_[0]) +
+                                               "\r\n" + guitest::bytesOf(book_[1]) + "\r\n");
     }
 
     void selectAllOnAndOff() {
