@@ -1,0 +1,56 @@
+#pragma once
+
+#include "common/program_folder.h"
+#include "common/update_info.h"
+
+#include <QDialog>
+
+#include <chrono>
+#include <filesystem>
+
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace marunda {
+
+class UpdateDownload;
+
+// The window "update": shows the last downloaded version information and fetches a new one from
+// the update server. Telefon and Zilora share it; they differ only in the waiting text.
+class Update : public QDialog {
+    Q_OBJECT
+public:
+    enum class Host { telefon, zilora };
+
+    explicit Update(std::filesystem::path folder = programFolder(), Host host = Host::telefon,
+                    QWidget* parent = nullptr);
+    ~Update() override;
+
+    void setDownloadDeadline(std::chrono::milliseconds deadline);
+    bool isWaiting() const;
+
+    // Closing while waiting abandons the download; update.upd stays as it was.
+    void reject() override;
+
+private:
+    void buildControls();
+    void load();
+    void startDownload();
+    void downloadFinished(bool complete, int httpStatus, const QByteArray& body);
+    void showInfo(const UpdateInfo& info);
+    void setWaiting(bool waiting);
+
+    std::filesystem::path folder_;
+    Host host_;
+    UpdateDownload* download_;
+    QLineEdit* version_ = nullptr;
+    QLineEdit* tarih_ = nullptr;
+    QPlainTextEdit* mesaj_ = nullptr;
+    QLabel* durum_ = nullptr;
+    QPushButton* command1_ = nullptr;
+    QPushButton* command2_ = nullptr;
+};
+
+} // namespace marunda
