@@ -96,6 +96,8 @@ private slots:
         QTest::newRow("no file") << QByteArray() << empty;
         QTest::newRow("two items") << QByteArray("\"1.8\",\"8.12.2026\"\r\n") << empty;
         QTest::newRow("empty file") << QByteArray("") << empty;
+        QTest::newRow("items after the third ignored")
+            << QByteArray("1,2,3,4,\"5") << QStringList{"1", "2", "3"};
         QTest::newRow("quoted items with commas")
             << kGoodBody << QStringList{"1.8", "8.12.2026", "Yeni sürüm, daha hızlı"};
         QTest::newRow("bare numbers as written")
