@@ -2,7 +2,9 @@
 // way back to the main window and keep it in a marunda::ui::SingleWindow.
 #include "telefon/ana.h"
 
+#include "telefon/bul.h"
 #include "telefon/dokum.h"
+#include "telefon/hakkinda.h"
 #include "telefon/record_form.h"
 #include "telefon/sil.h"
 #include "ui/single_window.h"
@@ -15,8 +17,11 @@ void Ana::openCommand(int number) {
         break;
     }
 
-    case 2: // "Telefon Bul": bul
+    case 2: { // "Telefon Bul": bul
+        static marunda::ui::SingleWindow<Bul> bul;
+        bul.open(*this);
         break;
+    }
 
     case 3: { // "Telefon Değiştir": degistir, filled from the displayed page
         // A second click while it is open only brings it forward: what the user typed and the
@@ -39,8 +44,11 @@ void Ana::openCommand(int number) {
         closeProgram();
         break;
 
-    case 7: // "Hakkında": hakkında
+    case 7: { // "Hakkında": hakkında
+        static marunda::ui::SingleWindow<Hakkinda> hakkinda;
+        hakkinda.open(*this);
         break;
+    }
 
     case 8: // "Şifre": pass
         break;

@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QtMath>
 
 namespace marunda::ui {
@@ -43,7 +44,16 @@ QFont tahoma(qreal pointSize, bool bold) {
 }
 
 QFont msSansSerif(qreal pointSize, bool bold) {
-    return sized(QStringLiteral("MS Sans Serif"), pointSize, bold);
+    QFont font = sized(QStringLiteral("MS Sans Serif"), pointSize, bold);
+    // Debian's MS Sans Serif is a bitmap font of one size (13 px) and no bold face: any other
+    // size or weight would come out at 13 px regular. Tahoma, its scalable cousin, stands in.
+    const QFontInfo got(font);
+    const bool scalable = QFontDatabase::isSmoothlyScalable(font.family());
+    if (got.family() != font.family() || got.pixelSize() != font.pixelSize() ||
+        (bold && !scalable)) {
+        return tahoma(pointSize, bold);
+    }
+    return font;
 }
 
 QFont symbols(qreal pointSize) {

@@ -15,3 +15,4 @@ struct Artwork {
 // Every drawing file adds its pictures to this list.
 std::vector<Artwork> anaArtwork();
 std::vector<Artwork> iconArtwork();
+std::vector<Artwork> aboutArtwork();

@@ -18,8 +18,10 @@ int main(int argc, char** argv) {
         return 1;
     }
     std::vector<Artwork> all = anaArtwork();
-    for (auto& art : iconArtwork()) {
-        all.push_back(std::move(art));
+    for (auto more : {iconArtwork, aboutArtwork}) {
+        for (auto& art : more()) {
+            all.push_back(std::move(art));
+        }
     }
     for (const Artwork& art : all) {
         if (!art.draw().save(out.filePath(art.file), "PNG")) {

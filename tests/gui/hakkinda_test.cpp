@@ -1,0 +1,161 @@
+// The About window: layout, texts, pictures, hover colours and its two commands.
+#include "gui_test_support.h"
+
+#include "telefon/ana.h"
+#include "telefon/hakkinda.h"
+#include "ui/colours.h"
+#include "ui/command_label.h"
+#include "ui/message_box.h"
+
+#include <QApplication>
+#include <QFontInfo>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPointer>
+
+#include <memory>
+
+using marunda::ui::CommandLabel;
+using marunda::ui::MessageBox;
+namespace colours = marunda::ui::colours;
+
+class HakkindaTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<guitest::ProgramFolder> folder_;
+    std::unique_ptr<Ana> ana_;
+    QPointer<Hakkinda> window_;
+
+    Hakkinda* open() {
+        folder_->writeBook({});
+        ana_ = std::make_unique<Ana>(folder_->store());
+        ana_->startUp();
+        ana_->show();
+        ana_->openCommand(7);
+        window_ = ana_->findChild<Hakkinda*>();
+        return window_;
+    }
+    template <class T = QLabel> T* named(const char* name) const {
+        return guitest::control<T>(window_.data(), QString::fromUtf8(name));
+    }
+    QColor colourOf(const char* name) const { return named<CommandLabel>(name)->textColour(); }
+    // Straight to the control under the mouse, whatever other window the platform sees there.
+    static void moveOver(QWidget* widget, QPoint at = {}) {
+        at = at.isNull() ? widget->rect().center() : at;
+        QMouseEvent move(QEvent::MouseMove, at, widget->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                         Qt::NoModifier);
+        QApplication::sendEvent(widget, &move);
+    }
+
+private slots:
+    void initTestCase() { MessageBox::setTestMode(true); }
+    void init() { folder_ = std::make_unique<guitest::ProgramFolder>(); }
+    void cleanup() {
+        ana_.reset();
+        folder_.reset();
+    }
+
+    void opensCentredWithItsTitleAndSize() {
+        QVERIFY(open());
+        QCOMPARE(window_->objectName(), QString("hakkında"));
+        QCOMPARE(window_->windowTitle(), QString("Program Hakkında"));
+        QCOMPARE(window_->size(), QSize(419, 187));
+        QCOMPARE(window_->minimumSize(), window_->maximumSize());
+        const QRect screen = ana_->screen()->availableGeometry();
+        const QPoint offCentre = window_->frameGeometry().center() - screen.center();
+        QVERIFY(offCentre.manhattanLength() <= 8); // the window frame's share
+        ana_->openCommand(7);
+        QCOMPARE(ana_->findChildren<Hakkinda*>().size(), 1);
+    }
+
+    void controls_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QRect>("box");
+        QTest::addColumn<QString>("textStart");
+        QTest::newRow("Image1") << "Image1" << QRect(280, 0, 142, 237) << QString();
+        QTest::newRow("Label2") << "Label2" << QRect(64, 8, 161, 25) << "Marunda 1.7";
+        QTest::newRow("Label1") << "Label1" << QRect(23, 40, 241, 65) << "Bu program ";
+        QTest::newRow("Label3") << "Label3" << QRect(32, 112, 149, 13) << "E-Mail: ";
+        QTest::newRow("Label4") << "Label4" << QRect(32, 128, 201, 13) << "Web:   ";
+        QTest::newRow("Label5") << "Label5" << QRect(64, 163, 128, 16) << "Internetten Bilgi Al!";
+        QTest::newRow("com6") << "com6" << QRect(224, 163, 41, 17) << "Kapat";
+    }
+    void controls() {
+        QFETCH(QString, name);
+        QFETCH(QRect, box);
+        QFETCH(QString, textStart);
+        QVERIFY(open());
+        const auto* label = named(name.toUtf8().constData());
+        QVERIFY(label);
+        QCOMPARE(label->pos(), box.topLeft());
+        QCOMPARE(label->height(), box.height());
+        QVERIFY(label->width() >= box.width());
+        QVERIFY2(label->text().startsWith(textStart), qPrintable(label->text()));
+        // Every caption fits its box: nothing is cut off.
+        const QRect needed =
+            QFontMetrics(label->font())
+                .boundingRect(QRect(0, 0, box.width(), 1000),
+                              label->wordWrap() ? Qt::TextWordWrap : 0, label->text());
+        QVERIFY2(needed.width() <= label->width() && needed.height() <= box.height(),
+                 qPrintable(name));
+    }
+
+    void contactsAreOnTheExampleDomain() {
+        QVERIFY(open());
+        QVERIFY(named("Label3")->text().endsWith("@example.com"));
+        QVERIFY(named("Label4")->text().endsWith("example.com"));
+        QVERIFY(named("Label1")->text().contains("ücretsiz"));
+    }
+
+    void picturesAreOurs() {
+        QVERIFY(open());
+        QCOMPARE(named("Image1")->pixmap().size(), QSize(142, 237));
+        QCOMPARE(QPixmap(":/pictures/hakkinda.png").size(), QSize(284, 198));
+        // The left part of the window shows the background picture, not the plain dialog.
+        const QImage shot = window_->grab().toImage();
+        QCOMPARE(shot.pixelColor(5, 5),
+                 QPixmap(":/pictures/hakkinda.png").toImage().pixelColor(5, 5));
+    }
+
+    void fontsAsDesigned() {
+        QVERIFY(open());
+        // 12 pt bold for the title and the credit: 16 pixels, really bold, not the 13-pixel
+        // bitmap face the system's MS Sans Serif offers.
+        for (const char* name : {"Label2", "Label1"}) {
+            const QFontInfo font(named(name)->font());
+            QCOMPARE(font.pixelSize(), 16);
+            QVERIFY(font.bold());
+        }
+        for (const char* name : {"Label5", "com6"}) {
+            const QFontInfo font(named(name)->font());
+            QCOMPARE(font.family(), QString("Tahoma"));
+            QCOMPARE(font.pixelSize(), 13);
+            QVERIFY(font.bold());
+            QCOMPARE(colourOf(name), colours::pageNormal);
+        }
+    }
+
+    void hoverHighlightsAndTheBackgroundResets() {
+        QVERIFY(open());
+        moveOver(named("Label5"));
+        QCOMPARE(colourOf("Label5"), colours::highlight);
+        moveOver(named("com6"));
+        QCOMPARE(colourOf("com6"), colours::highlight);
+        QCOMPARE(colourOf("Label5"), colours::highlight); // only the background resets
+        moveOver(window_, QPoint(10, 175));
+        QCOMPARE(colourOf("Label5"), colours::pageNormal);
+        QCOMPARE(colourOf("com6"), colours::pageNormal);
+    }
+
+    void kapatCloses() {
+        QVERIFY(open());
+        guitest::click(named("com6"));
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(window_.isNull());
+        QVERIFY(ana_->isVisible());
+    }
+};
+
+QTEST_MAIN(HakkindaTest)
+#include "hakkinda_test.moc"
