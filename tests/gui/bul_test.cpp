@@ -28,7 +28,6 @@ namespace colours = marunda::ui::colours;
 
 namespace {
 
-using Fields = std::vector<std::pair<Field, QString>>;
 
 marunda::ContactRecord contact(const QString& name, const QString& phone1,
                                const QString& phone2 = {}, const QString& phone3 = {}) {
