@@ -28,7 +28,6 @@ namespace colours = marunda::ui::colours;
 
 namespace {
 
-
 marunda::ContactRecord contact(const QString& name, const QString& phone1,
                                const QString& phone2 = {}, const QString& phone3 = {}) {
     return guitest::record({{Field::name, name},
