@@ -5,6 +5,8 @@
 #include "ui/command_label.h"
 #include "ui/fonts.h"
 #include "ui/shapes.h"
+#include "ui/single_window.h"
+#include "update/update_window.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -103,4 +105,8 @@ void Hakkinda::mouseMoveEvent(QMouseEvent* event) {
     com6_->setColours(colours::pageNormal);
 }
 
-void Hakkinda::openUpdate() {}
+void Hakkinda::openUpdate() {
+    // One update window for the program; it stays open when the About window closes.
+    static marunda::ui::SingleWindow<marunda::Update> update;
+    update.open(ana_.store().folder(), marunda::Update::Host::telefon, &ana_);
+}

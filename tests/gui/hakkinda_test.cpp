@@ -6,10 +6,12 @@
 #include "ui/colours.h"
 #include "ui/command_label.h"
 #include "ui/message_box.h"
+#include "update/update_window.h"
 
 #include <QApplication>
 #include <QFontInfo>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QPointer>
 
@@ -146,6 +148,24 @@ private slots:
         moveOver(window_, QPoint(10, 175));
         QCOMPARE(colourOf("Label5"), colours::pageNormal);
         QCOMPARE(colourOf("com6"), colours::pageNormal);
+    }
+
+    void internetOpensOneUpdateWindowThatOutlivesThisOne() {
+        QVERIFY(open());
+        folder_->write("update.upd", "\"1.8\",\"1.1.2027\",\"Yeni sürüm çıktı\"\r\n");
+        guitest::click(named("Label5"));
+        guitest::click(named("Label5"));
+        const auto windows = ana_->findChildren<marunda::Update*>();
+        QCOMPARE(windows.size(), 1);
+        QPointer<marunda::Update> update = windows[0];
+        QVERIFY(update->isVisible());
+        QVERIFY(!update->isModal());
+        QCOMPARE(guitest::control<QLineEdit>(update, "version")->text(), QString("1.8"));
+
+        guitest::click(named("com6"));
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(window_.isNull());
+        QVERIFY(update && update->isVisible());
     }
 
     void kapatCloses() {
