@@ -37,9 +37,17 @@ Result<int> appendRecord(const RecordStore& store, const ContactRecord& record) 
     return page;
 }
 
-Result<int> rewriteRecord(const RecordStore& store, int page, const ContactRecord& record) {
-    if (page < 1) {
+Result<int> rewriteRecord(const RecordStore& store, int page, const ContactRecord& opened,
+                          const ContactRecord& record) {
+    if (page < 1 || page > kMaxPage) {
         return makeError(ErrorCode::outOfRange, std::to_string(page));
+    }
+    auto stored = store.readPage(page);
+    if (!stored) {
+        return stored.error();
+    }
+    if (stored.value() != opened) {
+        return makeError(ErrorCode::changed, std::to_string(page));
     }
     auto records = store.recordCount();
     if (!records) {

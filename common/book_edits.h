@@ -18,9 +18,12 @@ inline constexpr std::string_view kDeleteScratchFile = "sil.txt";
 // overwrite that uncounted record; one beyond the records never leaves a hole.
 Result<int> appendRecord(const RecordStore& store, const ContactRecord& record);
 
-// Writes a changed record back at its page. A page past the last record (the empty page 1 of an
-// empty book) becomes a new record, so that the counter counts it. Returns the page written.
-Result<int> rewriteRecord(const RecordStore& store, int page, const ContactRecord& record);
+// Writes a changed record back at its page, provided the page still holds `opened`, the record
+// the change started from; otherwise (the page was deleted, moved up or filled meanwhile) it is
+// refused with `changed` and nothing is written. A page past the last record (the empty page 1
+// of an empty book) becomes a new record, so that the counter counts it. Returns the page written.
+Result<int> rewriteRecord(const RecordStore& store, int page, const ContactRecord& opened,
+                          const ContactRecord& record);
 
 // Removes a page; the later pages move up by one. The new telefon.dat is built from one read and
 // replaces the old one through sil.txt, so that there is always a whole telefon.dat. A page

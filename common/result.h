@@ -14,6 +14,7 @@ enum class ErrorCode {
     fewerItems, // a delimited text held fewer items than asked for
     outOfRange, // a number lies outside what its field can hold
     bookFull,   // the next-page counter cannot be raised any further
+    changed,    // what was read earlier is no longer what the file holds
 };
 
 struct Error {

@@ -24,6 +24,9 @@ const QString kSaveErrorTitle = QStringLiteral("Kayıt Hatası");
 const QString kSaveErrorText =
     QStringLiteral("Kayıt sırasında beklenmeyen bir hata oluştu, lütfen tekrar deneyin. Sorun "
                    "sürerse destek@example.com adresine yazabilirsiniz.");
+const QString kPageChangedText =
+    QStringLiteral("Bu sayfadaki kayıt, pencere açıldıktan sonra silindi ya da değişti; "
+                   "değişiklikler kaydedilmedi.");
 
 // Multi-line boxes break lines with "\n"; the record keeps the line ends of its text files.
 QString toStored(QString text) {
@@ -64,6 +67,7 @@ RecordForm::RecordForm(Ana& ana, Purpose purpose)
 
 void RecordForm::fillFromAna() {
     editedPage_ = ana_.currentPage();
+    opened_ = ana_.store().readPage(editedPage_).valueOr(ContactRecord{});
     for (std::size_t i = 0; i < boxes_.size(); ++i) {
         const auto field = static_cast<Field>(i);
         if (field != Field::birthday) {
@@ -123,7 +127,7 @@ void RecordForm::showBirthdayNotice() {
 
 marunda::Result<int> RecordForm::store(const ContactRecord& record) const {
     if (purpose_ == Purpose::modify) {
-        return marunda::rewriteRecord(ana_.store(), editedPage_, record);
+        return marunda::rewriteRecord(ana_.store(), editedPage_, opened_, record);
     }
     return marunda::appendRecord(ana_.store(), record);
 }
@@ -138,7 +142,9 @@ void RecordForm::save() {
     const auto page = store(record);
     if (!page) {
         // Nothing the user typed is lost: the form stays open for another try.
-        marunda::ui::MessageBox::critical(this, kSaveErrorTitle, kSaveErrorText);
+        marunda::ui::MessageBox::critical(
+            this, kSaveErrorTitle,
+            page.error().code == marunda::ErrorCode::changed ? kPageChangedText : kSaveErrorText);
         return;
     }
     ana_.showPage(page.value(), record);

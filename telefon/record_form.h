@@ -61,6 +61,7 @@ private:
     Ana& ana_;
     Purpose purpose_;
     int editedPage_ = 0;
+    marunda::ContactRecord opened_; // what the edited page held when the form was opened
     QTabBar* tabs_ = nullptr;
     std::array<QGroupBox*, 2> frames_{};
     std::array<QWidget*, marunda::kFieldCount> boxes_{};

@@ -2,6 +2,7 @@
 // bilgi.dat, what the main window shows afterwards, and what is refused.
 #include "gui_test_support.h"
 
+#include "common/book_edits.h"
 #include "common/record_store.h"
 #include "telefon/ana.h"
 #include "telefon/limited_text_edit.h"
@@ -431,6 +432,21 @@ private slots:
         QCOMPARE(page(3), guitest::bytesOf(guitest::pageRecord(3)));
         QCOMPARE(shown("sırab"), QStringLiteral("2"));
         QCOMPARE(shown("isimb"), QString::fromStdString(expected.text(Field::name)));
+    }
+
+    void modifyRefusesAPageDeletedMeanwhile() {
+        start({guitest::pageRecord(1), guitest::pageRecord(2), guitest::pageRecord(3)});
+        guitest::click(guitest::control(ana_.get(), "ileri"));
+        auto* form = open(3);
+        type(form, "isimc", " değişti");
+        QVERIFY(marunda::deletePage(folder_->store(), 2)); // as "Telefon Sil" does
+        press(form, "Command1");
+        QCOMPARE(MessageBox::shown().size(), 1);
+        QCOMPARE(MessageBox::shown()[0].title, QStringLiteral("Kayıt Hatası"));
+        QCOMPARE(folder_->read("telefon.dat"), guitest::bytesOf(guitest::pageRecord(1)) +
+                                                   guitest::bytesOf(guitest::pageRecord(3)));
+        QVERIFY(form->isVisible());
+        QCOMPARE(boxText(form, "isimc"), QStringLiteral("name2 değişti"));
     }
 
     void secondClickKeepsTheOpenFormAsItIs() {

@@ -88,17 +88,34 @@ TEST(AppendRecord, FailsWithoutTheCounterFileAndWritesNothing) {
 
 TEST(RewriteRecord, ReplacesThePageInPlaceAndCountsAPageBeyondTheEnd) {
     Book book(3);
-    ASSERT_EQ(rewriteRecord(book.store, 2, named("Değişti")).value(), 2);
+    ASSERT_EQ(rewriteRecord(book.store, 2, named("Kişi 2"), named("Değişti")).value(), 2);
     EXPECT_EQ(book.dir.read("telefon.dat"),
               bookOf({1}) + std::string(named("Değişti").bytes()) + bookOf({3}));
     EXPECT_EQ(book.dir.read("bilgi.dat"), counter(4));
 
     Book empty(0);
-    ASSERT_EQ(rewriteRecord(empty.store, 1, named("İlk")).value(), 1);
+    ASSERT_EQ(rewriteRecord(empty.store, 1, ContactRecord{}, named("İlk")).value(), 1);
     EXPECT_EQ(empty.dir.read("telefon.dat"), std::string(named("İlk").bytes()));
     EXPECT_EQ(empty.dir.read("bilgi.dat"), counter(2));
 
-    EXPECT_EQ(rewriteRecord(book.store, 0, named("x")).error().code, ErrorCode::outOfRange);
+    EXPECT_EQ(rewriteRecord(book.store, 0, {}, named("x")).error().code, ErrorCode::outOfRange);
+}
+
+TEST(RewriteRecord, RefusesAPageThatNoLongerHoldsTheRecordItStartedFrom) {
+    // Page 2 was deleted meanwhile: Kişi 3 moved up and must not be overwritten.
+    Book moved(3);
+    ASSERT_TRUE(deletePage(moved.store, 2));
+    EXPECT_EQ(rewriteRecord(moved.store, 2, named("Kişi 2"), named("Değişti")).error().code,
+              ErrorCode::changed);
+    EXPECT_EQ(moved.dir.read("telefon.dat"), bookOf({1, 3}));
+
+    // The empty page of an empty book was filled by a new record meanwhile.
+    Book filled(0);
+    ASSERT_TRUE(appendRecord(filled.store, named("Yeni")));
+    EXPECT_EQ(rewriteRecord(filled.store, 1, ContactRecord{}, named("Eski")).error().code,
+              ErrorCode::changed);
+    EXPECT_EQ(filled.dir.read("telefon.dat"), std::string(named("Yeni").bytes()));
+    EXPECT_EQ(filled.dir.read("bilgi.dat"), counter(2));
 }
 
 TEST(DeletePage, MovesLaterPagesUpAndLowersTheCounter) {
