@@ -40,8 +40,11 @@ public:
     // Puts a command ("com1" ... "com9") and its marker back in their normal colours.
     void resetCommandColours(const QString& commandName);
     const marunda::RecordStore& store() const { return store_; }
-    // The start-up's password step: ends the program when the password file is missing.
+    // The start-up's password step: with a password set, hides the window behind the prompt;
+    // ends the program when the password file is missing or damaged.
     void password();
+    // The password the start-up prompt waits for (held in `tmp1`).
+    QString expectedPassword() const;
     // Opens the window of menu command `number` (1 to 9).
     void openCommand(int number);
 

@@ -5,6 +5,7 @@
 #include "telefon/bul.h"
 #include "telefon/dokum.h"
 #include "telefon/hakkinda.h"
+#include "telefon/pass.h"
 #include "telefon/record_form.h"
 #include "telefon/sil.h"
 #include "ui/single_window.h"
@@ -50,8 +51,11 @@ void Ana::openCommand(int number) {
         break;
     }
 
-    case 8: // "Şifre": pass
+    case 8: { // "Şifre": pass
+        static marunda::ui::SingleWindow<Pass> pass;
+        pass.open(*this);
         break;
+    }
 
     case 9: { // "Döküm Al": dokum
         static marunda::ui::SingleWindow<Dokum> dokum;

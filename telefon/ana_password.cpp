@@ -1,16 +1,45 @@
 // The start-up's password step.
 #include "telefon/ana.h"
 
-#include "common/file_io.h"
+#include "common/password_file.h"
+#include "telefon/pass1.h"
 #include "ui/message_box.h"
 
+#include <QLineEdit>
+
 void Ana::password() {
-    const auto exists = marunda::fileExists(store_.file(marunda::kPasswordFile));
-    if (exists && exists.value()) {
+    (void)store_.enterProgramFolder();
+    const marunda::PasswordFile file(store_.folder());
+    auto isSet = file.passwordIsSet();
+    marunda::Result<std::string> stored = std::string();
+    if (isSet && isSet.value()) {
+        stored = file.readPassword();
+    }
+    const auto* failure = !isSet ? &isSet.error() : !stored ? &stored.error() : nullptr;
+    if (failure) {
+        // A damaged file never opens the book as if it had no password.
+        if (failure->code == marunda::ErrorCode::badFormat) {
+            marunda::ui::MessageBox::critical(
+                this, QStringLiteral("Dosya Bozuk"),
+                QStringLiteral("'data.dat' dosyası bozuk, bu dosya olmadan program çalışamaz"));
+        } else {
+            marunda::ui::MessageBox::critical(
+                this, QStringLiteral("Dosya Bulunamıyor"),
+                QStringLiteral(
+                    "'data.dat' dosyası bulunamıyor, bu dosya olmadan program çalışamaz"));
+        }
+        endProgram();
         return;
     }
-    marunda::ui::MessageBox::critical(
-        this, QStringLiteral("Dosya Bulunamıyor"),
-        QStringLiteral("'data.dat' dosyası bulunamıyor, bu dosya olmadan program çalışamaz"));
-    endProgram();
+    if (!isSet.value()) {
+        return;
+    }
+    tmp1_->setText(QString::fromStdString(stored.value()));
+    auto* prompt = new Pass1(*this);
+    prompt->setAttribute(Qt::WA_DeleteOnClose);
+    prompt->show();
+}
+
+QString Ana::expectedPassword() const {
+    return tmp1_->text();
 }

@@ -18,6 +18,26 @@
 
 namespace guitest {
 
+// data.dat as first-run creation leaves it: no password.
+inline QByteArray passwordFiller() {
+    QByteArray bytes;
+    for (int i = 0; i < 100; ++i) {
+        bytes.append(marunda::kPasswordFiller.data(),
+                     static_cast<qsizetype>(marunda::kPasswordFiller.size()));
+    }
+    return bytes;
+}
+
+// `base` with byte 1 `marker` and the code page 1254 `characters` from byte 10 in steps of 20.
+inline QByteArray passwordFile(char marker, const QByteArray& characters,
+                               QByteArray base = passwordFiller()) {
+    base[0] = marker;
+    for (qsizetype k = 0; k < characters.size(); ++k) {
+        base[9 + 20 * k] = characters[k];
+    }
+    return base;
+}
+
 // A fresh program folder, removed afterwards.
 class ProgramFolder {
 public:
@@ -49,12 +69,7 @@ public:
         write("telefon.dat", book);
         write("bilgi.dat", QByteArray::fromStdString(
                                marunda::counterFileBytes(static_cast<int>(records.size()) + 1)));
-        QByteArray filler;
-        for (int i = 0; i < 100; ++i) {
-            filler.append(marunda::kPasswordFiller.data(),
-                          static_cast<qsizetype>(marunda::kPasswordFiller.size()));
-        }
-        write("data.dat", filler);
+        write("data.dat", passwordFiller());
     }
 
 private:
@@ -107,6 +122,13 @@ inline void doubleClick(QWidget* widget) {
 
 inline void hover(QWidget* widget, QPoint at = {}) {
     QTest::mouseMove(widget, at.isNull() ? widget->rect().center() : at);
+}
+
+// Key presses carrying each character, Turkish letters too (QTest::keyClicks is Latin-1 only).
+inline void typeText(QWidget* widget, const QString& text) {
+    for (const QChar ch : text) {
+        QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(ch), Qt::NoModifier);
+    }
 }
 
 } // namespace guitest

@@ -1,0 +1,82 @@
+#include "telefon/pass1.h"
+
+#include "telefon/ana.h"
+#include "telefon/password_entry.h"
+#include "ui/message_box.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+Pass1::Pass1(Ana& ana)
+    : QDialog(&ana)
+    , ana_(&ana) {
+    setObjectName(QStringLiteral("pass1"));
+    setWindowTitle(QStringLiteral("Şifre"));
+    setFixedSize(240, 104);
+
+    label1_ = new QLabel(QStringLiteral("Lütfen şifrenizi yazın"), this);
+    label1_->setObjectName(QStringLiteral("Label1"));
+    label1_->setGeometry(16, 12, 208, 17);
+
+    text1_ = new QLineEdit(this);
+    text1_->setObjectName(QStringLiteral("Text1"));
+    text1_->setGeometry(16, 34, 208, 22);
+    maskEntry(*text1_);
+
+    command1_ = new QPushButton(QStringLiteral("Tamam"), this);
+    command1_->setObjectName(QStringLiteral("Command1"));
+    command1_->setGeometry(40, 66, 81, 25);
+    command2_ = new QPushButton(QStringLiteral("İptal"), this);
+    command2_->setObjectName(QStringLiteral("Command2"));
+    command2_->setGeometry(128, 66, 81, 25);
+    makeDefault(command1_, {command1_, command2_});
+
+    connect(command1_, &QPushButton::clicked, this, &Pass1::confirm);
+    connect(command2_, &QPushButton::clicked, this, &Pass1::reject);
+    text1_->setFocus();
+}
+
+void Pass1::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (ana_) {
+        ana_->hide();
+    }
+    text1_->setFocus();
+}
+
+void Pass1::confirm() {
+    if (!ana_) {
+        return;
+    }
+    if (ana_->expectedPassword() == text1_->text()) {
+        accepted_ = true;
+        ana_->show();
+        close();
+        return;
+    }
+    marunda::ui::MessageBox::critical(
+        this, QStringLiteral("Yanlış Şifre"),
+        QStringLiteral("Yazdığınız şifre yanlış, lütfen tekrar deneyin"));
+    text1_->setFocus();
+    text1_->setSelection(0, static_cast<int>(text1_->text().size()));
+}
+
+void Pass1::reject() {
+    // Never leave the main window hidden with nothing on screen to bring it back.
+    if (!accepted_ && !ending_) {
+        ending_ = true;
+        if (ana_) {
+            ana_->endProgram();
+        }
+    }
+    QDialog::reject();
+}
+
+void Pass1::closeEvent(QCloseEvent* event) {
+    if (!accepted_) {
+        reject();
+    }
+    event->accept();
+}
