@@ -1,5 +1,7 @@
 #include "ui/command_label.h"
 
+#include "ui/fonts.h"
+
 #include <QMouseEvent>
 
 namespace marunda::ui {
@@ -8,6 +10,14 @@ CommandLabel::CommandLabel(const QString& text, QWidget* parent)
     : QLabel(text, parent) {
     setTextFormat(Qt::PlainText);
     setMouseTracking(true);
+    setContentsMargins(0, accentRoom(font()), 0, 0);
+}
+
+void CommandLabel::changeEvent(QEvent* event) {
+    QLabel::changeEvent(event);
+    if (event->type() == QEvent::FontChange) {
+        setContentsMargins(0, accentRoom(font()), 0, 0);
+    }
 }
 
 void CommandLabel::setColours(const QColor& text) {

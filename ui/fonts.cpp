@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QFontDatabase>
 #include <QFontInfo>
+#include <QFontMetrics>
 #include <QtMath>
 
 namespace marunda::ui {
@@ -54,6 +55,12 @@ QFont msSansSerif(qreal pointSize, bool bold) {
         return tahoma(pointSize, bold);
     }
     return font;
+}
+
+int accentRoom(const QFont& font) {
+    const QFontMetrics metrics(font);
+    const int top = -metrics.tightBoundingRect(QStringLiteral("ÖÇİÜŞĞÂ")).top();
+    return qMax(0, top - metrics.ascent());
 }
 
 QFont symbols(qreal pointSize) {

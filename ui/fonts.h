@@ -12,6 +12,10 @@ void ensureFonts();
 // the fonts are too (9.75 pt is 13 px whatever the screen's resolution).
 QFont tahoma(qreal pointSize, bool bold = false);
 QFont msSansSerif(qreal pointSize, bool bold = false);
+// Pixels to leave above a line of text so that the marks on capitals (Ö, İ, Ç...) are not cut:
+// some fonts reach above their declared ascent. The original font's ascent included them.
+int accentRoom(const QFont& font);
+
 // A font that has the geometric shapes (triangles, circles) of Unicode.
 QFont symbols(qreal pointSize);
 

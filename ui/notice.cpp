@@ -1,5 +1,9 @@
 #include "ui/notice.h"
 
+#include "ui/fonts.h"
+
+#include <QEvent>
+
 namespace marunda::ui {
 
 Notice::Notice(const QString& restingCaption, QWidget* parent)
@@ -10,6 +14,13 @@ Notice::Notice(const QString& restingCaption, QWidget* parent)
     timer_.setInterval(kShowMilliseconds);
     connect(&timer_, &QTimer::timeout, this, &Notice::expire);
     hide();
+}
+
+void Notice::changeEvent(QEvent* event) {
+    QLabel::changeEvent(event);
+    if (event->type() == QEvent::FontChange) {
+        setContentsMargins(0, accentRoom(font()), 0, 0);
+    }
 }
 
 void Notice::show(const QString& text) {

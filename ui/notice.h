@@ -21,6 +21,9 @@ public:
     QTimer* timer() { return &timer_; }
     const QTimer* timer() const { return &timer_; }
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
     void expire();
 

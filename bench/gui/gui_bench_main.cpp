@@ -3,7 +3,21 @@
 
 #include <benchmark/benchmark.h>
 
+namespace {
+
+QtMessageHandler previousHandler = nullptr;
+
+// The offscreen platform cannot shape windows and says so for every window; that is no news here.
+void quietMasks(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (!message.contains(QLatin1String("window masks"))) {
+        previousHandler(type, context, message);
+    }
+}
+
+} // namespace
+
 int main(int argc, char** argv) {
+    previousHandler = qInstallMessageHandler(quietMasks);
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
