@@ -33,6 +33,8 @@ Ana::Ana(marunda::RecordStore store, QWidget* parent)
     buildLines();
     connectCommands();
     connectWindowMoves();
+    connectCopies();
+    connectHover();
     showSection(1);
 }
 
@@ -104,4 +106,11 @@ void Ana::connectWindowMoves() {
 void Ana::mousePressEvent(QMouseEvent* event) {
     event->accept();
     startDrag();
+}
+
+void Ana::mouseMoveEvent(QMouseEvent* event) {
+    ShapedWindow::mouseMoveEvent(event);
+    if (!isDragging()) {
+        hoverBackground();
+    }
 }

@@ -5,7 +5,9 @@
 #include "common/result.h"
 #include "ui/shaped_window.h"
 
+#include <QPointer>
 #include <QString>
+#include <QSystemTrayIcon>
 
 #include <array>
 
@@ -63,6 +65,7 @@ signals:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
     using Label = marunda::ui::CommandLabel;
@@ -76,6 +79,8 @@ private:
                     bool bold, const QColor& colour);
     void connectCommands();
     void connectWindowMoves();
+    void connectCopies();
+    void connectHover();
 
     bool loadFirstPage();
     void showStoredPage(int page);
@@ -84,6 +89,19 @@ private:
     void goPrevious();
     void goNext();
     void goLast();
+
+    void copyField(marunda::Field field);
+
+    void lightCommand(int index, bool lit);
+    void lightPageCommand(int index, bool lit);
+    void lightSwitch(int index, bool lit);
+    void hoverCommand(int index);
+    void hoverPageCommand(int index);
+    void hoverSwitch(int index);
+    void hoverBackground();
+
+    void minimise();
+    void trayActivated(QSystemTrayIcon::ActivationReason reason);
 
     void closeProgram();
     void deleteScratchFile() const;
@@ -99,6 +117,7 @@ private:
     marunda::ui::Notice* pano_ = nullptr;
     QPushButton* command1_ = nullptr;
     QLineEdit* tmp1_ = nullptr;
+    QPointer<QSystemTrayIcon> trayIcon_;
     int section_ = 1;
     bool ended_ = false;
 };

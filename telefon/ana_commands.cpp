@@ -39,6 +39,7 @@ void Ana::openCommand(int number) {
     }
 
     case 5: // "Küçült"
+        minimise();
         break;
 
     case 6: // "Kapat"

@@ -22,6 +22,7 @@ void ShapedWindow::setOutline(const QRegion& outline) {
 }
 
 void ShapedWindow::startDrag() {
+    emit dragStarted();
     if (windowHandle() && windowHandle()->startSystemMove()) {
         return;
     }

@@ -23,6 +23,9 @@ public:
     // Centres the window on its screen's available area.
     void centreOnScreen();
 
+signals:
+    void dragStarted();
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;

@@ -120,8 +120,11 @@ inline void doubleClick(QWidget* widget) {
     QTest::mouseRelease(widget, Qt::LeftButton, Qt::NoModifier, at);
 }
 
+// Two moves, as a move to where the mouse already is would not be delivered.
 inline void hover(QWidget* widget, QPoint at = {}) {
-    QTest::mouseMove(widget, at.isNull() ? widget->rect().center() : at);
+    const QPoint to = at.isNull() ? widget->rect().center() : at;
+    QTest::mouseMove(widget, to + QPoint(to.x() > 0 ? -1 : 1, 0));
+    QTest::mouseMove(widget, to);
 }
 
 // Key presses carrying each character, Turkish letters too (QTest::keyClicks is Latin-1 only).
