@@ -2,6 +2,8 @@
 
 #include "common/file_handle.h"
 
+#include "common/file_name.h"
+
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -20,7 +22,7 @@ Result<void> FileHandle::open(const std::filesystem::path& file, Mode mode) {
         const auto code = errno == ENOENT && mode == Mode::read ? ErrorCode::notFound
                           : mode == Mode::read                  ? ErrorCode::unreadable
                                                                 : ErrorCode::unwritable;
-        return makeError(code, file.string());
+        return makeError(code, pathText(file));
     }
     return {};
 }
@@ -28,7 +30,7 @@ Result<void> FileHandle::open(const std::filesystem::path& file, Mode mode) {
 Result<std::string> FileHandle::readAll() {
     struct stat info {};
     if (::fstat(fd_, &info) != 0) {
-        return makeError(ErrorCode::unreadable, path_.string());
+        return makeError(ErrorCode::unreadable, pathText(path_));
     }
     return readAt(0, static_cast<std::size_t>(info.st_size));
 }
@@ -43,7 +45,7 @@ Result<std::string> FileHandle::readAt(std::uint64_t offset, std::size_t length)
             continue;
         }
         if (got < 0) {
-            return makeError(ErrorCode::unreadable, path_.string());
+            return makeError(ErrorCode::unreadable, pathText(path_));
         }
         if (got == 0) {
             break;
@@ -63,7 +65,7 @@ Result<void> FileHandle::writeAt(std::uint64_t offset, std::string_view bytes) {
             continue;
         }
         if (put <= 0) {
-            return makeError(ErrorCode::unwritable, path_.string());
+            return makeError(ErrorCode::unwritable, pathText(path_));
         }
         done += static_cast<std::size_t>(put);
     }
@@ -72,7 +74,7 @@ Result<void> FileHandle::writeAt(std::uint64_t offset, std::string_view bytes) {
 
 Result<void> FileHandle::flush() {
     if (::fsync(fd_) != 0) {
-        return makeError(ErrorCode::unwritable, path_.string());
+        return makeError(ErrorCode::unwritable, pathText(path_));
     }
     return {};
 }
@@ -86,7 +88,7 @@ void FileHandle::close() {
 
 Result<void> atomicRename(const std::filesystem::path& from, const std::filesystem::path& to) {
     if (::rename(from.c_str(), to.c_str()) != 0) {
-        return makeError(ErrorCode::unwritable, to.string());
+        return makeError(ErrorCode::unwritable, pathText(to));
     }
     // The rename lives in the folder: sync it too, or a crash may bring back the old name.
     auto folder = to.parent_path();

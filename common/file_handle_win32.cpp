@@ -2,6 +2,8 @@
 
 #include "common/file_handle.h"
 
+#include "common/file_name.h"
+
 #include <windows.h>
 
 #include <algorithm>
@@ -25,7 +27,7 @@ Result<void> FileHandle::open(const std::filesystem::path& file, Mode mode) {
         const auto code = missing && mode == Mode::read ? ErrorCode::notFound
                           : mode == Mode::read          ? ErrorCode::unreadable
                                                         : ErrorCode::unwritable;
-        return makeError(code, file.string());
+        return makeError(code, pathText(file));
     }
     handle_ = h;
     return {};
@@ -34,7 +36,7 @@ Result<void> FileHandle::open(const std::filesystem::path& file, Mode mode) {
 Result<std::string> FileHandle::readAll() {
     LARGE_INTEGER size{};
     if (!::GetFileSizeEx(static_cast<HANDLE>(handle_), &size)) {
-        return makeError(ErrorCode::unreadable, path_.string());
+        return makeError(ErrorCode::unreadable, pathText(path_));
     }
     return readAt(0, static_cast<std::size_t>(size.QuadPart));
 }
@@ -52,7 +54,7 @@ Result<std::string> FileHandle::readAt(std::uint64_t offset, std::size_t length)
             if (::GetLastError() == ERROR_HANDLE_EOF) {
                 break;
             }
-            return makeError(ErrorCode::unreadable, path_.string());
+            return makeError(ErrorCode::unreadable, pathText(path_));
         }
         if (got == 0) {
             break;
@@ -74,7 +76,7 @@ Result<void> FileHandle::writeAt(std::uint64_t offset, std::string_view bytes) {
         DWORD put = 0;
         if (!::WriteFile(static_cast<HANDLE>(handle_), bytes.data() + done, chunk, &put, &at) ||
             put == 0) {
-            return makeError(ErrorCode::unwritable, path_.string());
+            return makeError(ErrorCode::unwritable, pathText(path_));
         }
         done += put;
     }
@@ -83,7 +85,7 @@ Result<void> FileHandle::writeAt(std::uint64_t offset, std::string_view bytes) {
 
 Result<void> FileHandle::flush() {
     if (!::FlushFileBuffers(static_cast<HANDLE>(handle_))) {
-        return makeError(ErrorCode::unwritable, path_.string());
+        return makeError(ErrorCode::unwritable, pathText(path_));
     }
     return {};
 }
@@ -98,7 +100,7 @@ void FileHandle::close() {
 Result<void> atomicRename(const std::filesystem::path& from, const std::filesystem::path& to) {
     if (!::MoveFileExW(from.c_str(), to.c_str(),
                        MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-        return makeError(ErrorCode::unwritable, to.string());
+        return makeError(ErrorCode::unwritable, pathText(to));
     }
     return {};
 }

@@ -1,6 +1,7 @@
 #include "common/file_io.h"
 
 #include "common/file_handle.h"
+#include "common/file_name.h"
 
 #include <system_error>
 
@@ -10,7 +11,7 @@ namespace fs = std::filesystem;
 namespace {
 
 Error ioError(ErrorCode code, const fs::path& file) {
-    return makeError(code, file.string());
+    return makeError(code, pathText(file));
 }
 
 } // namespace
@@ -122,9 +123,11 @@ Result<void> replaceFileVia(const fs::path& target, const fs::path& temporary,
 }
 
 Result<void> replaceFile(const fs::path& target, std::string_view bytes) {
-    auto temporary = target;
-    temporary.replace_filename("." + target.filename().string() + ".new");
-    return replaceFileVia(target, temporary, bytes);
+    // Joined as paths: on Windows a narrow string would garble letters outside ASCII.
+    fs::path name = ".";
+    name += target.filename();
+    name += ".new";
+    return replaceFileVia(target, fs::path(target).replace_filename(name), bytes);
 }
 
 Result<void> removeFile(const fs::path& file) {

@@ -1,5 +1,7 @@
 #include "common/program_folder.h"
 
+#include "common/file_name.h"
+
 #include <system_error>
 
 #ifdef _WIN32
@@ -9,6 +11,16 @@
 namespace marunda {
 namespace fs = std::filesystem;
 
+namespace {
+
+// Where the executable cannot be found, the folder the program was started in is the best guess.
+fs::path startFolder() {
+    std::error_code ec;
+    return fs::current_path(ec);
+}
+
+} // namespace
+
 fs::path programFolder() {
 #ifdef _WIN32
     std::wstring buffer(MAX_PATH, L'\0');
@@ -16,7 +28,7 @@ fs::path programFolder() {
         const DWORD length =
             ::GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
         if (length == 0) {
-            return fs::current_path();
+            return startFolder();
         }
         if (length < buffer.size()) {
             buffer.resize(length);
@@ -27,7 +39,7 @@ fs::path programFolder() {
 #else
     std::error_code ec;
     const auto exe = fs::read_symlink("/proc/self/exe", ec);
-    return ec ? fs::current_path() : exe.parent_path();
+    return ec ? startFolder() : exe.parent_path();
 #endif
 }
 
@@ -35,7 +47,7 @@ Result<void> enterFolder(const fs::path& folder) {
     std::error_code ec;
     fs::current_path(folder, ec);
     if (ec) {
-        return makeError(ErrorCode::notFound, folder.string());
+        return makeError(ErrorCode::notFound, pathText(folder));
     }
     return {};
 }

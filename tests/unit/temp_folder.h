@@ -25,16 +25,20 @@ public:
     TempFolder& operator=(const TempFolder&) = delete;
 
     const std::filesystem::path& path() const { return path_; }
-    std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
+    std::filesystem::path operator/(const std::filesystem::path& name) const {
+        return path_ / name;
+    }
 
-    void write(const std::string& name, const std::string& bytes) const {
+    void write(const std::filesystem::path& name, const std::string& bytes) const {
         std::ofstream(path_ / name, std::ios::binary) << bytes;
     }
-    std::string read(const std::string& name) const {
+    std::string read(const std::filesystem::path& name) const {
         std::ifstream in(path_ / name, std::ios::binary);
         return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     }
-    bool exists(const std::string& name) const { return std::filesystem::exists(path_ / name); }
+    bool exists(const std::filesystem::path& name) const {
+        return std::filesystem::exists(path_ / name);
+    }
 
 private:
     std::filesystem::path path_;

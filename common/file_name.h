@@ -1,0 +1,17 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+// File names as the platform spells them.
+namespace marunda {
+
+// The path as UTF-8 text, for messages; never fails (a Windows name that is not valid UTF-16
+// shows U+FFFD where the broken character was).
+std::string pathText(const std::filesystem::path& path);
+
+// Whether two paths spell the same file name: without regard to case on Windows, exactly
+// elsewhere. Purely lexical ("a/./b" is "a/b"); links and the current directory play no part.
+bool sameFileName(const std::filesystem::path& a, const std::filesystem::path& b);
+
+} // namespace marunda
