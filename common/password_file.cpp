@@ -2,6 +2,7 @@
 
 #include "common/cp1254.h"
 #include "common/file_io.h"
+#include "common/file_name.h"
 #include "common/record_store.h"
 
 #include <array>
@@ -24,7 +25,7 @@ int lengthOf(char marker) {
 }
 
 Error damaged(const std::filesystem::path& file) {
-    return makeError(ErrorCode::badFormat, file.string());
+    return makeError(ErrorCode::badFormat, pathText(file));
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "common/cp1254.h"
 #include "common/listing.h"
+#include "platform.h"
 #include "temp_folder.h"
 
 #include <gtest/gtest.h>
@@ -111,16 +112,22 @@ TEST(Listing, FileHasHeaderEmptyLineAndOneLinePerContact) {
 }
 
 TEST(Listing, TargetAddsOneSeparatorAndTheExtension) {
-    const struct {
+    const std::string sep(1, static_cast<char>(std::filesystem::path::preferred_separator));
+    struct Case {
         std::string folder;
         std::string name;
         std::string target;
-    } cases[] = {
-        {"/home/ayşe/Belgeler", "liste", "/home/ayşe/Belgeler/liste.txt"},
+    };
+    std::vector<Case> cases = {
+        {"/home/ayşe/Belgeler", "liste", "/home/ayşe/Belgeler" + sep + "liste.txt"},
         {"/", "liste", "/liste.txt"},
         {"/home/ayşe/", "", "/home/ayşe/.txt"},
-        {"/srv/Büyük Harf", "Döküm 1", "/srv/Büyük Harf/Döküm 1.txt"},
+        {"/srv/Büyük Harf", "Döküm 1", "/srv/Büyük Harf" + sep + "Döküm 1.txt"},
     };
+    if (kOnWindows) {
+        cases.push_back({"c:\\", "liste", "c:\\liste.txt"});
+        cases.push_back({"c:\\belgeler", "döküm", "c:\\belgeler\\döküm.txt"});
+    }
     for (const auto& c : cases) {
         const auto target = listingTarget(c.folder, c.name).u8string();
         EXPECT_EQ(std::string(target.begin(), target.end()), c.target);
