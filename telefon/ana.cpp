@@ -99,13 +99,14 @@ void Ana::connectWindowMoves() {
                                           "Label3", "Label4",  "Label5",  "Label6", "Label7",
                                           "Label8", "Label9",  "Label11"};
     for (const char* name : kMovers) {
-        connect(findChild<Label*>(name), &Label::pressed, this, [this] { startDrag(); });
+        Label* label = findChild<Label*>(name);
+        connect(label, &Label::pressed, this, [this, label] { startDrag(label->pressedAt()); });
     }
 }
 
 void Ana::mousePressEvent(QMouseEvent* event) {
     event->accept();
-    startDrag();
+    startDrag(event->globalPosition().toPoint());
 }
 
 void Ana::mouseMoveEvent(QMouseEvent* event) {

@@ -32,6 +32,7 @@ QColor CommandLabel::textColour() const {
 
 void CommandLabel::mousePressEvent(QMouseEvent* event) {
     event->accept();
+    pressedAt_ = event->globalPosition().toPoint();
     if (event->button() == Qt::LeftButton) {
         leftPressed_ = true;
     }

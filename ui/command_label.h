@@ -14,6 +14,8 @@ public:
 
     void setColours(const QColor& text);
     QColor textColour() const;
+    // Where (in screen coordinates) a mouse button last went down on the label.
+    QPoint pressedAt() const { return pressedAt_; }
 
 signals:
     // Left button pressed and released over the label, not as the second click of a double-click.
@@ -36,6 +38,7 @@ protected:
     void leaveEvent(QEvent* event) override;
 
 private:
+    QPoint pressedAt_;
     bool leftPressed_ = false;
     bool secondClick_ = false;
 };

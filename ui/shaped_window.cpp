@@ -22,12 +22,17 @@ void ShapedWindow::setOutline(const QRegion& outline) {
 }
 
 void ShapedWindow::startDrag() {
+    startDrag(QCursor::pos());
+}
+
+void ShapedWindow::startDrag(const QPoint& pressedAt) {
     emit dragStarted();
     if (windowHandle() && windowHandle()->startSystemMove()) {
         return;
     }
-    // No window manager to do it (or none that supports it): follow the mouse ourselves.
-    dragOffset_ = QCursor::pos() - pos();
+    // No window manager to do it (or none that supports it): follow the mouse ourselves. The
+    // mouse may have moved on since the press; the window keeps its place under the press point.
+    dragOffset_ = pressedAt - pos();
     manualDrag_ = true;
     grabMouse();
 }

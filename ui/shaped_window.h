@@ -17,7 +17,9 @@ public:
     void setBackground(const QPixmap& picture);
     // Clipped to the window's rectangle; the window is repainted.
     void setOutline(const QRegion& outline);
-    // Starts moving the window with the mouse, as pressing a title bar would.
+    // Starts moving the window with the mouse, as pressing a title bar would, from the point
+    // (in screen coordinates) where the button went down; by default where the mouse is now.
+    void startDrag(const QPoint& pressedAt);
     void startDrag();
     bool isDragging() const { return manualDrag_; }
     // Centres the window on its screen's available area.
