@@ -7,6 +7,7 @@
 #include "ui/notice.h"
 #include "ui/shapes.h"
 
+#include <QFontMetrics>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QShortcut>
@@ -111,6 +112,10 @@ void Ana::buildFieldLabels() {
     addLabel("Label1", "Telefon Rehberi", {328, 24, 185, 25}, 12, false, colours::commandNormal);
     addLabel("Label11", "Sayfa:", {472, 16, 33, 17}, 8.25, false, colours::commandNormal);
     sirab_ = addLabel("sırab", "1", {512, 16, 25, 17}, 8.25, false, colours::commandNormal);
+    // Room for the highest page number, not only for the "1" it starts with.
+    const int widest =
+        QFontMetrics(sirab_->font()).horizontalAdvance(QString::number(marunda::kMaxPage));
+    sirab_->resize(qMax(sirab_->width(), widest), sirab_->height());
 }
 
 void Ana::buildMenu() {

@@ -131,6 +131,7 @@ private slots:
 
     void captionsFitTheirBoxesInTahoma() {
         start();
+        ana_->showPage(32767, marunda::ContactRecord());
         QCOMPARE(QFontInfo(named("com1")->font()).family(), QString("Tahoma"));
         const auto labels = ana_->findChildren<marunda::ui::CommandLabel*>();
         QVERIFY(labels.size() >= 50);
