@@ -42,3 +42,22 @@ TEST(Cp1254, TurkishTextIsOneBytePerLetter) {
     EXPECT_EQ(encodeCp1254(text), "\xE7\xF0\xFD\xDD\xF6\xFE\xFC\xC7\xD0I\xD6\xDE\xDC");
     EXPECT_EQ(decodeCp1254(encodeCp1254(text)), text);
 }
+
+// Field-sized and longer texts decode alike, Turkish letters anywhere among plain ones and up to
+// a last character of three UTF-8 bytes.
+TEST(Cp1254, DecodesTextsOfEveryLength) {
+    for (std::size_t length : {0u, 1u, 7u, 8u, 9u, 339u, 340u, 341u, 5000u}) {
+        std::string euros;
+        std::string shins;
+        for (std::size_t i = 0; i < length; ++i) {
+            euros += "€";
+            shins += "ş";
+        }
+        EXPECT_EQ(decodeCp1254(std::string(length, '\x80')), euros) << length;
+        EXPECT_EQ(decodeCp1254(std::string(length, '\xFE') + "A"), shins + "A") << length;
+        const std::string plain(length, 'a');
+        EXPECT_EQ(decodeCp1254(plain + "\xFE" + std::string(9, ' ') + "\x80"),
+                  plain + "ş" + std::string(9, ' ') + "€")
+            << length;
+    }
+}
