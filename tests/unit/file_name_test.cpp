@@ -6,17 +6,12 @@
 using namespace marunda;
 namespace fs = std::filesystem;
 
-TEST(FileName, PathTextIsUtf8) {
-    const auto path = fs::path(u8"Şirket") / u8"Kişiler ğüıöç.txt";
-    EXPECT_EQ(pathText(path),
-              kOnWindows ? "Şirket\\Kişiler ğüıöç.txt" : "Şirket/Kişiler ğüıöç.txt");
-}
-
 TEST(FileName, PathTextShowsABrokenWindowsNameInsteadOfFailing) {
     ONLY_ON_WINDOWS();
     // NTFS accepts unpaired surrogates in names; a message about such a file must still work.
-    const std::wstring name{L'a',           wchar_t(0xD800), L'b', wchar_t(0xDC00), wchar_t(0xD83D),
-                            wchar_t(0xDE00)};
+    const std::wstring name(L"a\xD800"
+                            L"b\xDC00"
+                            L"\xD83D\xDE00");
     EXPECT_EQ(pathText(fs::path(name)), "a\uFFFDb\uFFFD\U0001F600");
 }
 
