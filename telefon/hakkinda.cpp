@@ -1,4 +1,5 @@
 #include "telefon/hakkinda.h"
+#include "ui/support_contact.h"
 
 #include "telefon/ana.h"
 #include "ui/colours.h"
@@ -20,8 +21,8 @@ namespace {
 
 const QString kCredit =
     QStringLiteral("Bu program Marunda Yazılım tarafından yazılmıştır ve ücretsizdir.");
-const QString kEmail = QStringLiteral("E-Mail: destek@example.com");
-const QString kWeb = QStringLiteral("Web:   http://www.example.com");
+const QString kEmail = QStringLiteral("E-Mail: ") + marunda::ui::supportEmail();
+const QString kWeb = QStringLiteral("Web:   ") + marunda::ui::supportWeb();
 
 QLabel* textLabel(const char* name, const QString& text, const QRect& box, QWidget* parent) {
     auto* label = new QLabel(text, parent);

@@ -1,4 +1,5 @@
 #include "telefon/record_form.h"
+#include "ui/support_contact.h"
 
 #include "common/book_edits.h"
 #include "common/scratch_file.h"
@@ -22,8 +23,8 @@ namespace {
 
 const QString kSaveErrorTitle = QStringLiteral("Kayıt Hatası");
 const QString kSaveErrorText =
-    QStringLiteral("Kayıt sırasında beklenmeyen bir hata oluştu, lütfen tekrar deneyin. Sorun "
-                   "sürerse destek@example.com adresine yazabilirsiniz.");
+    QStringLiteral("Kayıt sırasında beklenmeyen bir hata oluştu, lütfen tekrar deneyin. ") +
+    marunda::ui::supportSentence();
 const QString kPageChangedText =
     QStringLiteral("Bu sayfadaki kayıt, pencere açıldıktan sonra silindi ya da değişti; "
                    "değişiklikler kaydedilmedi.");

@@ -1,4 +1,5 @@
 #include "update/update_window.h"
+#include "ui/support_contact.h"
 
 #include "update/update_download.h"
 #include "update/update_server.h"
@@ -33,8 +34,8 @@ QString waitingText(Update::Host host) {
 
 QString failureText() {
     return QStringLiteral("Güncelleme sırasında beklenmeyen bir hata oluştu lütfen daha sonra "
-                          "tekrar deneyin. Sorun sürerse destek@example.com adresine "
-                          "yazabilirsiniz.");
+                          "tekrar deneyin. ") +
+           marunda::ui::supportSentence();
 }
 
 QLabel* caption(const char* name, const QString& text, QWidget* parent) {

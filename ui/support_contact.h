@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+
+// Where users get help; every message and window that names it takes it from here.
+namespace marunda::ui {
+
+inline QString supportEmail() {
+    return QStringLiteral("destek@example.com");
+}
+inline QString supportWeb() {
+    return QStringLiteral("http://www.example.com");
+}
+
+// The sentence that closes an error message.
+inline QString supportSentence() {
+    return QStringLiteral("Sorun sürerse %1 adresine yazabilirsiniz.").arg(supportEmail());
+}
+
+} // namespace marunda::ui
