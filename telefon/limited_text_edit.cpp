@@ -13,8 +13,26 @@ LimitedTextEdit::LimitedTextEdit(int maxLength, QWidget* parent)
     connect(this, &QPlainTextEdit::textChanged, this, &LimitedTextEdit::dropExcess);
 }
 
+int LimitedTextEdit::weightAt(int position) const {
+    // A line break is stored as CR LF: two characters of the field.
+    const QChar ch = document()->characterAt(position);
+    return ch == QChar::ParagraphSeparator || ch == QChar::LineSeparator ? 2 : 1;
+}
+
 int LimitedTextEdit::length() const {
-    return document()->characterCount() - 1; // without the closing paragraph mark
+    const QString text = toPlainText();
+    return static_cast<int>(text.size() + text.count(QLatin1Char('\n')));
+}
+
+void LimitedTextEdit::removeBefore(int end, int excess) {
+    int start = end;
+    for (int removed = 0; start > 0 && removed < excess; removed += weightAt(start)) {
+        --start;
+    }
+    QTextCursor cursor(document());
+    cursor.setPosition(start);
+    cursor.setPosition(end, QTextCursor::KeepAnchor);
+    cursor.removeSelectedText();
 }
 
 void LimitedTextEdit::dropExcess() {
@@ -23,15 +41,8 @@ void LimitedTextEdit::dropExcess() {
         return;
     }
     // The excess goes from the end of what was just inserted, as far as it reaches.
-    const int end = std::min(lastInsertEnd_, length());
-    const int start = std::max(end - excess, 0);
-    QTextCursor cursor(document());
-    cursor.setPosition(start);
-    cursor.setPosition(end, QTextCursor::KeepAnchor);
-    cursor.removeSelectedText();
-    if (length() > maxLength_) {
-        cursor.setPosition(maxLength_);
-        cursor.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
-        cursor.removeSelectedText();
+    removeBefore(std::min(lastInsertEnd_, document()->characterCount() - 1), excess);
+    if (const int left = length() - maxLength_; left > 0) {
+        removeBefore(document()->characterCount() - 1, left);
     }
 }

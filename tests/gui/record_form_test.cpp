@@ -271,6 +271,27 @@ private slots:
         QCOMPARE(notes->toPlainText(), QStringLiteral("xy") + QString(398, QLatin1Char('a')));
     }
 
+    // A line break takes two characters in the record, so a full box still fits its field.
+    void lineBreaksCountAsTheyAreStored() {
+        start({});
+        auto* form = open(1);
+        type(form, "adresc", QString(150, QLatin1Char('a')) + "\n" + QString(60, QLatin1Char('b')));
+        const auto typed = boxText(form, "adresc");
+        QCOMPARE(typed, QString(150, QLatin1Char('a')) + "\n" + QString(48, QLatin1Char('b')));
+        auto* address = in<LimitedTextEdit>(form, "adresc");
+        address->moveCursor(QTextCursor::End);
+        QTest::keyClick(address, Qt::Key_Return, Qt::ShiftModifier); // a line break, not a block
+        QCOMPARE(boxText(form, "adresc"), typed);
+        address->selectAll();
+        address->insertPlainText(QString(199, QLatin1Char('c')) + "\nd");
+        QCOMPARE(boxText(form, "adresc"), QString(199, QLatin1Char('c')));
+        address->setPlainText(typed);
+        press(form, "Command1");
+        const auto stored = ContactRecord::fromBytes(page(1).toStdString());
+        QCOMPARE(QString::fromStdString(stored.text(Field::address)),
+                 QString(typed).replace(QLatin1Char('\n'), QLatin1String("\r\n")));
+    }
+
     void cancelWritesNothing_data() {
         QTest::addColumn<int>("command");
         QTest::addColumn<bool>("escape");
