@@ -148,6 +148,8 @@ void RecordForm::save() {
             page.error().code == marunda::ErrorCode::changed ? kPageChangedText : kSaveErrorText);
         return;
     }
+    // The main window shows what the book now holds: a note longer than its field is not
+    // displayed as if it had been kept whole.
     ana_.showPage(page.value(), record);
     ana_.notice(purpose_ == Purpose::modify ? QStringLiteral("Bilgiler Değiştirildi!")
                                             : QStringLiteral("Telefon Kaydedildi!"));
