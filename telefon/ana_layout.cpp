@@ -157,6 +157,10 @@ void Ana::buildHiddenControls() {
     pano_->timer()->setObjectName("Timer1");
     pano_->setFont(marunda::ui::tahoma(8.25));
     pano_->setGeometry(104, 24, 129, 17);
+    // Not one of the labels that move the window, nor its background: presses and moves over
+    // the notice stay with it.
+    pano_->setMouseTracking(true);
+    pano_->setAttribute(Qt::WA_NoMousePropagation);
     QPalette p = pano_->palette();
     p.setColor(QPalette::WindowText, colours::commandNormal);
     pano_->setPalette(p);

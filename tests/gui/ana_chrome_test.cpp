@@ -50,6 +50,9 @@ private:
     void moveOver(const QString& name) {
         if (name == "background") {
             guitest::hover(ana_.get(), QPoint(280, 200));
+        } else if (name == "pano") {
+            ana_->notice("Bilgi Panoda!");
+            guitest::hover(guitest::control(ana_.get(), name));
         } else {
             guitest::hover(label(name));
         }
@@ -88,6 +91,7 @@ private slots:
         QTest::newRow("heading") << "Label12" << Qt::LeftButton << false;
         QTest::newRow("section 2 caption") << "Label17" << Qt::LeftButton << false;
         QTest::newRow("section 2 field") << "email1b" << Qt::LeftButton << false;
+        QTest::newRow("notice") << "pano" << Qt::LeftButton << false;
     }
     void mousePressMovesTheWindowOnlyFromItsPlainParts() {
         QFETCH(QString, where);
@@ -95,6 +99,9 @@ private slots:
         QFETCH(bool, moves);
         if (where == "Label17" || where == "email1b") {
             ana_->showSection(2);
+        }
+        if (where == "pano") {
+            ana_->notice("Bilgi Panoda!");
         }
         QSignalSpy dragged(ana_.get(), &Ana::dragStarted);
         QWidget* target = ana_.get();
@@ -140,6 +147,8 @@ private slots:
             << QStringList{"com9", "Label15", "Label14", "background"} << QStringList{};
         QTest::newRow("plain label changes nothing")
             << QStringList{"com2", "Label1"} << QStringList{"com2"};
+        QTest::newRow("notice changes nothing")
+            << QStringList{"com2", "pano"} << QStringList{"com2"};
     }
     void hoverHighlight() {
         QFETCH(QStringList, path);
