@@ -6,6 +6,7 @@ namespace marunda::ui {
 
 MarkerShape::MarkerShape(const QColor& fill, QWidget* parent)
     : QWidget(parent)
+    , border_(fill)
     , fill_(fill) {
     // The marker is decoration: presses and moves belong to the window behind it.
     setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -21,7 +22,7 @@ void MarkerShape::setFill(const QColor& fill) {
 void MarkerShape::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(fill_);
+    painter.setPen(border_);
     painter.setBrush(fill_);
     const int side = qMin(width(), height()) - 1;
     QRectF circle(0, 0, side, side);

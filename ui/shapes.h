@@ -6,7 +6,8 @@
 
 namespace marunda::ui {
 
-// The small filled bullet beside a command: a circle as wide as its box, centred in it.
+// The small filled bullet beside a command: a circle as wide as its box, centred in it. Its
+// border keeps the colour it was made with; only the fill changes.
 class MarkerShape : public QWidget {
     Q_OBJECT
 public:
@@ -19,6 +20,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    QColor border_;
     QColor fill_;
 };
 

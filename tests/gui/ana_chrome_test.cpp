@@ -11,6 +11,7 @@
 #include <QSignalSpy>
 #include <QSystemTrayIcon>
 
+#include <cstdlib>
 #include <memory>
 
 using marunda::ui::CommandLabel;
@@ -165,6 +166,24 @@ private slots:
                 QCOMPARE(label(command)->textColour(), colours::commandNormal);
             }
         }
+    }
+
+    void highlightFillsTheMarkerInsideItsBorder() {
+        moveOver("com3");
+        QImage shot(marker("com3")->size(), QImage::Format_ARGB32);
+        shot.fill(Qt::transparent);
+        marker("com3")->render(&shot);
+        QCOMPARE(shot.pixelColor(shot.rect().center()), colours::markerHighlight);
+        // Left and right the rim stays (nearly, where it is smoothed) in page colours.
+        int rim = 0;
+        const QColor page = colours::pageNormal;
+        for (int x = 0; x < shot.width(); ++x) {
+            const QColor c = shot.pixelColor(x, shot.height() / 2);
+            const int off = std::abs(c.red() - page.red()) + std::abs(c.green() - page.green()) +
+                            std::abs(c.blue() - page.blue());
+            rim += off < 100;
+        }
+        QVERIFY(rim >= 2);
     }
 
     void backgroundPutsTheSwitchesInPageColours() {
