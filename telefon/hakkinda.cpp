@@ -65,7 +65,8 @@ Hakkinda::Hakkinda(Ana& ana)
     shape1->setGeometry(16, 32, 249, 121);
     buildTexts();
     buildCommands();
-    new marunda::ui::LineShape(QLine(208, 180, 208, 163), QColor(128, 64, 0), this);
+    auto* line1 = new marunda::ui::LineShape(QLine(208, 180, 208, 163), QColor(128, 64, 0), this);
+    line1->setObjectName(QStringLiteral("Line1"));
 
     if (const QScreen* where = ana.screen()) {
         QRect frame(QPoint(), size());

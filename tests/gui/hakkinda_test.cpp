@@ -6,6 +6,7 @@
 #include "ui/colours.h"
 #include "ui/command_label.h"
 #include "ui/message_box.h"
+#include "ui/shapes.h"
 #include "update/update_window.h"
 
 #include <QApplication>
@@ -101,6 +102,13 @@ private slots:
                               label->wordWrap() ? Qt::TextWordWrap : 0, label->text());
         QVERIFY2(needed.width() <= label->width() && needed.height() <= box.height(),
                  qPrintable(name));
+    }
+
+    void lineBesideKapatBearsItsName() {
+        QVERIFY(open());
+        const auto* line = named<marunda::ui::LineShape>("Line1");
+        QVERIFY(line);
+        QCOMPARE(line->line(), QLine(208, 180, 208, 163));
     }
 
     void contactsAreOnTheExampleDomain() {
