@@ -62,6 +62,7 @@ void Sil::build() {
     label("Label3", QStringLiteral("nolu sayfadaki"), {114, 26, 80, 16}, frame);
     // A name of 50 characters needs a line of its own.
     name_ = label("Label4", {}, {12, 50, 336, 16}, frame);
+    name_->setTextFormat(Qt::PlainText); // a name is never markup
     name_->setFont(marunda::ui::tahoma(8.25, true));
     auto* sentence =
         label("Label5", QStringLiteral("isimli kişiye ait kaydın silinmesini onaylayın..."),

@@ -207,6 +207,18 @@ private slots:
         QCOMPARE(nameShown(sil), nameField(2));
     }
 
+    void nameIsShownAsStored() {
+        const QString name = QStringLiteral("<b>Ali</b> <i>Veli</i>");
+        folder_->writeBook({guitest::record({{Field::name, name}})});
+        ana_ = std::make_unique<Ana>(folder_->store());
+        ana_->startUp();
+        auto* sil = open();
+        auto* label = guitest::control<QLabel>(sil, "Label4");
+        QCOMPARE(label->text().trimmed(), name);
+        // Drawn with its angle brackets, not read as markup.
+        QVERIFY(label->sizeHint().width() >= label->fontMetrics().horizontalAdvance(name));
+    }
+
     void cancelChangesNothing_data() {
         QTest::addColumn<bool>("escape");
         QTest::newRow("İptal") << false;
