@@ -45,8 +45,8 @@ struct SearchOutcome {
     std::vector<SearchRow> rows;
 };
 
-// The search over telefon.dat, read in one piece. A missing file holds no records; a file that
-// cannot be read is an error and nothing is searched. A phone search
+// The search over telefon.dat, read in one piece. A missing file is created empty and holds no
+// records; a file that cannot be read is an error and nothing is searched. A phone search
 // leaves sirali.tmp holding the search text as its only line.
 Result<SearchOutcome> searchStore(const RecordStore& store, const SearchQuery& query,
                                   const SearchProgress& progress = {});

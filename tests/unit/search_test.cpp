@@ -185,13 +185,16 @@ TEST(SearchStore, ReadsTheBookAndLeavesThePhoneQueryInTheScratchFile) {
     EXPECT_EQ(dir.read("sirali.tmp"), "0212 555 \xFE\r\n");
 }
 
-TEST(SearchStore, MissingBookHoldsNoRecordsAndUnreadableBookIsAnError) {
+TEST(SearchStore, MissingBookIsCreatedEmptyAndUnreadableBookIsAnError) {
     TempFolder dir;
     RecordStore store(dir.path());
     auto empty = searchStore(store, {SearchKind::name, ""});
     ASSERT_TRUE(empty);
     EXPECT_EQ(empty.value().recordCount, 0);
     EXPECT_TRUE(empty.value().rows.empty());
+    ASSERT_TRUE(dir.exists("telefon.dat"));
+    EXPECT_EQ(dir.read("telefon.dat"), "");
+    EXPECT_TRUE(searchStore(RecordStore(dir / "nowhere"), {SearchKind::name, ""}));
 
     TempFolder other;
     std::filesystem::create_directory(other / "telefon.dat");
