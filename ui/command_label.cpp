@@ -3,6 +3,8 @@
 #include "ui/fonts.h"
 
 #include <QMouseEvent>
+#include <QPainter>
+#include <QTextOption>
 
 namespace marunda::ui {
 
@@ -18,6 +20,21 @@ void CommandLabel::changeEvent(QEvent* event) {
     if (event->type() == QEvent::FontChange) {
         setContentsMargins(0, accentRoom(font()), 0, 0);
     }
+}
+
+// A wrapping label breaks at blanks where it can and inside a word that is wider than the box,
+// so a long word still shows whole over two lines instead of being cut at the edge.
+void CommandLabel::paintEvent(QPaintEvent* event) {
+    if (!wordWrap()) {
+        QLabel::paintEvent(event);
+        return;
+    }
+    QPainter painter(this);
+    painter.setPen(
+        palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, foregroundRole()));
+    QTextOption option(alignment());
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    painter.drawText(QRectF(contentsRect()), text(), option);
 }
 
 void CommandLabel::setColours(const QColor& text) {

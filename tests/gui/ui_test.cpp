@@ -54,6 +54,21 @@ private slots:
         QCOMPARE(pressed.count(), presses);
     }
 
+    void wrappingLabelBreaksAWordWiderThanItsBox() {
+        marunda::ui::CommandLabel label(QString(30, QLatin1Char('W')));
+        label.setWordWrap(true);
+        label.resize(120, 60);
+        const QImage image = label.grab().toImage();
+        const int lineHeight = label.fontMetrics().height();
+        int inked = 0;
+        for (int y = label.contentsRect().top() + lineHeight; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                inked += qGray(image.pixel(x, y)) < 100;
+            }
+        }
+        QVERIFY2(inked > 20, "the rest of the word goes on the second line");
+    }
+
     void noticeRestartsWhenShownAgain() {
         QWidget window;
         marunda::ui::Notice notice("Bilgi Panoda!", &window);
