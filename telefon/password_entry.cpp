@@ -12,7 +12,6 @@ void maskEntry(QLineEdit& box) {
 
 void makeDefault(QPushButton* button, std::initializer_list<QPushButton*> buttons) {
     for (QPushButton* each : buttons) {
-        each->setAutoDefault(false);
         each->setDefault(each == button);
     }
 }

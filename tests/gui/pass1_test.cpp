@@ -120,6 +120,8 @@ private slots:
         QTest::newRow("İptal") << "cancel";
         QTest::newRow("Esc") << "escape";
         QTest::newRow("close box") << "close";
+        // The focused button takes Enter, not the default one.
+        QTest::newRow("Enter on İptal") << "enter on cancel";
     }
     void everyWayOutButThePasswordEndsTheProgram() {
         QFETCH(QString, way);
@@ -131,6 +133,10 @@ private slots:
             guitest::click(guitest::control<QPushButton>(prompt(), "Command2"));
         } else if (way == "escape") {
             QTest::keyClick(entry(), Qt::Key_Escape);
+        } else if (way == "enter on cancel") {
+            auto* command2 = guitest::control<QPushButton>(prompt(), "Command2");
+            command2->setFocus(Qt::TabFocusReason);
+            QTest::keyClick(command2, Qt::Key_Return);
         } else {
             prompt()->close();
         }

@@ -306,7 +306,8 @@ private slots:
         QTest::addColumn<QByteArray>("before");
         QTest::addColumn<QString>("way");
         const QByteArray set = passwordFile('3', "abc");
-        for (const char* way : {"İptal", "Esc", "close box"}) {
+        // "Enter on İptal": the focused button takes Enter, not the default one.
+        for (const char* way : {"İptal", "Esc", "close box", "Enter on İptal"}) {
             QTest::addRow("no password, %s", way) << passwordFiller() << QString(way);
             QTest::addRow("unlocked, %s", way) << set << QString(way);
         }
@@ -327,6 +328,9 @@ private slots:
             clickOn("command2");
         } else if (way == "Esc") {
             QTest::keyClick(in("sifre2"), Qt::Key_Escape);
+        } else if (way == "Enter on İptal") {
+            in("command2")->setFocus(Qt::TabFocusReason);
+            QTest::keyClick(in("command2"), Qt::Key_Return);
         } else {
             window()->close();
         }
