@@ -130,7 +130,6 @@ QWidget* Dokum::buildTarget() {
     adres1_->setObjectName(QStringLiteral("adres1"));
     adres1_->setMinimumWidth(220);
     auto* command3 = namedButton("Command3", QStringLiteral("Gözat"));
-    command3->setAutoDefault(false);
     connect(command3, &QPushButton::clicked, this, &Dokum::browse);
 
     auto* grid = new QGridLayout(frame);

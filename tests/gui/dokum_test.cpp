@@ -10,6 +10,7 @@
 #include "ui/message_box.h"
 #include "ui/notice.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
@@ -355,6 +356,17 @@ private slots:
 
         writeAs("liste", box("adres1")->text());
         QCOMPARE(folder_->read("Belgeler/Yıllık Döküm/liste.txt"), kNameHeader);
+    }
+
+    void enterOnTheFocusedBrowseButtonOpensTheChooser() {
+        auto* window = open({});
+        QApplication::setActiveWindow(window);
+        auto* command3 = in(window, "Command3");
+        command3->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(command3, Qt::Key_Return);
+        QVERIFY(kaydet() && kaydet()->isVisible());
+        QVERIFY(dokum() && dokum()->isVisible());
+        QVERIFY(!folder_->exists(".txt"));
     }
 
     void driveNotReadyKeepsTheTreeFolder() {
