@@ -63,6 +63,8 @@ Hakkinda::Hakkinda(Ana& ana)
     shape1->setObjectName(QStringLiteral("Shape1"));
     shape1->setFrameStyle(QFrame::Box | QFrame::Plain);
     shape1->setGeometry(16, 32, 249, 121);
+    // A drawn frame, not a control: the mouse inside it is over the window's background.
+    shape1->setAttribute(Qt::WA_TransparentForMouseEvents);
     buildTexts();
     buildCommands();
     auto* line1 = new marunda::ui::LineShape(QLine(208, 180, 208, 163), QColor(128, 64, 0), this);

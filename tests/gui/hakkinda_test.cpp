@@ -156,6 +156,11 @@ private slots:
         moveOver(window_, QPoint(10, 175));
         QCOMPARE(colourOf("Label5"), colours::pageNormal);
         QCOMPARE(colourOf("com6"), colours::pageNormal);
+
+        // Inside the drawn frame, clear of the texts, is background too.
+        moveOver(named("com6"));
+        guitest::hover(window_, QPoint(100, 147));
+        QCOMPARE(colourOf("com6"), colours::pageNormal);
     }
 
     void internetOpensOneUpdateWindowThatOutlivesThisOne() {
