@@ -99,7 +99,6 @@ void Update::buildControls() {
     command1_->setDefault(true);
     command2_ = new QPushButton(QStringLiteral("Kapat"), this);
     command2_->setObjectName(QStringLiteral("Command2"));
-    command2_->setAutoDefault(false);
     connect(command1_, &QPushButton::clicked, this, &Update::startDownload);
     connect(command2_, &QPushButton::clicked, this, &Update::reject);
 

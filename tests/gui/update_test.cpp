@@ -229,6 +229,18 @@ private slots:
         QCOMPARE(MessageBox::shown().size(), 1);
     }
 
+    void enterOnAFocusedKapatClosesWithoutADownload() {
+        HttpTestServer server;
+        setServer(local(server));
+        const auto window = open();
+        auto* kapat = button(*window, "Command2");
+        kapat->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(kapat, Qt::Key_Return);
+        QVERIFY(!window->isWaiting());
+        QVERIFY(!window->isVisible());
+        QVERIFY(server.requests().isEmpty());
+    }
+
     void closingWhileWaitingAbandonsTheDownload() {
         HttpTestServer server;
         server.setMode(HttpTestServer::Mode::silent);
