@@ -1,10 +1,9 @@
 // The main window's chrome: moving it by the mouse, the hover highlight and "Küçült".
-#include "gui_test_support.h"
+#include "ana_fixture.h"
 
 #include "telefon/ana.h"
 #include "ui/colours.h"
 #include "ui/command_label.h"
-#include "ui/message_box.h"
 #include "ui/notification_area.h"
 #include "ui/shapes.h"
 
@@ -12,7 +11,6 @@
 #include <QSystemTrayIcon>
 
 #include <cstdlib>
-#include <memory>
 
 using marunda::ui::CommandLabel;
 using marunda::ui::MarkerShape;
@@ -26,13 +24,10 @@ const QStringList kHighlightable{"com1", "com2",  "com3", "com4",    "com5",
 
 } // namespace
 
-class AnaChromeTest : public QObject {
+class AnaChromeTest : public guitest::AnaFixture {
     Q_OBJECT
 
 private:
-    std::unique_ptr<guitest::ProgramFolder> folder_;
-    std::unique_ptr<Ana> ana_;
-
     CommandLabel* label(const QString& name) const {
         return guitest::control<CommandLabel>(ana_.get(), name);
     }
@@ -60,17 +55,13 @@ private:
     }
 
 private slots:
-    void initTestCase() { marunda::ui::MessageBox::setTestMode(true); }
     void init() {
-        folder_ = std::make_unique<guitest::ProgramFolder>();
-        folder_->writeBook({guitest::pageRecord(1)});
-        ana_ = std::make_unique<Ana>(folder_->store());
-        ana_->startUp();
+        AnaFixture::init();
+        startAna({guitest::pageRecord(1)});
     }
     void cleanup() {
         marunda::ui::setNotificationAreaForTests(std::nullopt);
-        ana_.reset();
-        folder_.reset();
+        AnaFixture::cleanup();
     }
 
     void mousePressMovesTheWindowOnlyFromItsPlainParts_data() {

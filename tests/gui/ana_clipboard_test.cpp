@@ -1,42 +1,27 @@
 // Double-clicking a field of the main window's first section copies its bare text.
-#include "gui_test_support.h"
+#include "ana_fixture.h"
 
 #include "telefon/ana.h"
-#include "ui/message_box.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QLabel>
 
-#include <memory>
-
 using marunda::Field;
 
 Q_DECLARE_METATYPE(marunda::Field)
 
-class AnaClipboardTest : public QObject {
+class AnaClipboardTest : public guitest::AnaFixture {
     Q_OBJECT
 
 private:
-    std::unique_ptr<guitest::ProgramFolder> folder_;
-    std::unique_ptr<Ana> ana_;
-
     void startWith(Field field, const QString& text) {
-        folder_->writeBook({guitest::record({{field, text}})});
-        ana_ = std::make_unique<Ana>(folder_->store());
-        ana_->startUp();
+        startAna({guitest::record({{field, text}})});
         QGuiApplication::clipboard()->setText("önceki");
     }
     QLabel* label(const char* name) const { return guitest::control<QLabel>(ana_.get(), name); }
 
 private slots:
-    void initTestCase() { marunda::ui::MessageBox::setTestMode(true); }
-    void init() { folder_ = std::make_unique<guitest::ProgramFolder>(); }
-    void cleanup() {
-        ana_.reset();
-        folder_.reset();
-    }
-
     void copiesTheBareText_data() {
         QTest::addColumn<QString>("labelName");
         QTest::addColumn<Field>("field");

@@ -1,5 +1,5 @@
 // The main window: start-up, display, sections, page commands, notice and the program's end.
-#include "gui_test_support.h"
+#include "ana_fixture.h"
 
 #include "telefon/ana.h"
 #include "ui/command_label.h"
@@ -35,18 +35,11 @@ std::vector<marunda::ContactRecord> pages(int count) {
 
 } // namespace
 
-class AnaTest : public QObject {
+class AnaTest : public guitest::AnaFixture {
     Q_OBJECT
 
 private:
-    std::unique_ptr<guitest::ProgramFolder> folder_;
-    std::unique_ptr<Ana> ana_;
-
-    Ana* start() {
-        ana_ = std::make_unique<Ana>(folder_->store());
-        ana_->startUp();
-        return ana_.get();
-    }
+    Ana* start() { return startAna(); }
     QWidget* named(const char* name) const { return guitest::control(ana_.get(), name); }
     QString caption(const char* name) const {
         return guitest::control<QLabel>(ana_.get(), name)->text();
@@ -62,16 +55,6 @@ private:
     }
 
 private slots:
-    void initTestCase() { MessageBox::setTestMode(true); }
-    void init() {
-        folder_ = std::make_unique<guitest::ProgramFolder>();
-        MessageBox::clearShown();
-    }
-    void cleanup() {
-        ana_.reset();
-        folder_.reset();
-    }
-
     void firstStartInAnEmptyFolderCreatesTheFiles() {
         start();
         QCOMPARE(folder_->read("bilgi.dat"), QByteArray("1,\"17\"\r\n"));

@@ -1,6 +1,6 @@
 // The search window: the input rule, name and phone searches, status texts, the result list,
 // the double-click that shows a page, Cancel and the failures.
-#include "gui_test_support.h"
+#include "ana_fixture.h"
 
 #include "telefon/ana.h"
 #include "telefon/bul.h"
@@ -19,8 +19,6 @@
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QTreeWidget>
-
-#include <memory>
 
 using marunda::Field;
 using marunda::ui::MessageBox;
@@ -48,18 +46,14 @@ QStringList rowsOf(const QTreeWidget* list) {
 
 } // namespace
 
-class BulTest : public QObject {
+class BulTest : public guitest::AnaFixture {
     Q_OBJECT
 
 private:
-    std::unique_ptr<guitest::ProgramFolder> folder_;
-    std::unique_ptr<Ana> ana_;
     QPointer<Bul> bul_;
 
     Bul* open(const std::vector<marunda::ContactRecord>& book) {
-        folder_->writeBook(book);
-        ana_ = std::make_unique<Ana>(folder_->store());
-        ana_->startUp();
+        startAna(book);
         ana_->show();
         ana_->openCommand(2);
         bul_ = ana_->findChild<Bul*>("bul");
@@ -109,16 +103,6 @@ private:
     }
 
 private slots:
-    void initTestCase() { MessageBox::setTestMode(true); }
-    void init() {
-        folder_ = std::make_unique<guitest::ProgramFolder>();
-        MessageBox::clearShown();
-    }
-    void cleanup() {
-        ana_.reset();
-        folder_.reset();
-    }
-
     void opensWithTheNameOptionAndThreeColumns() {
         open({});
         QCOMPARE(bul_->windowTitle(), QString("Telefon Bul"));

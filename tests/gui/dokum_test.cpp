@@ -1,6 +1,6 @@
 // The listing window and its folder chooser: names, ticks, the file written, the overwrite
 // question, failures that keep the window open, and the chooser's round trip.
-#include "gui_test_support.h"
+#include "ana_fixture.h"
 
 #include "common/cp1254.h"
 #include "common/listing.h"
@@ -45,19 +45,15 @@ const QByteArray kNameHeader = padded("İsim:", 50) + "\r\n\r\n";
 
 } // namespace
 
-class DokumTest : public QObject {
+class DokumTest : public guitest::AnaFixture {
     Q_OBJECT
 
 private:
-    std::unique_ptr<guitest::ProgramFolder> folder_;
-    std::unique_ptr<Ana> ana_;
     std::vector<marunda::ContactRecord> book_;
 
     Dokum* open(std::vector<marunda::ContactRecord> book) {
         book_ = std::move(book);
-        folder_->writeBook(book_);
-        ana_ = std::make_unique<Ana>(folder_->store());
-        ana_->startUp();
+        startAna(book_);
         ana_->openCommand(9);
         return dokum();
     }
@@ -99,14 +95,8 @@ private:
     }
 
 private slots:
-    void initTestCase() { MessageBox::setTestMode(true); }
-    void init() {
-        folder_ = std::make_unique<guitest::ProgramFolder>();
-        MessageBox::clearShown();
-    }
     void cleanup() {
-        ana_.reset();
-        folder_.reset();
+        AnaFixture::cleanup();
         for (const QWidget* window : QApplication::topLevelWidgets()) {
             QVERIFY2(!window->isVisible(), qPrintable(window->objectName()));
         }

@@ -1,11 +1,10 @@
 // The About window: layout, texts, pictures, hover colours and its two commands.
-#include "gui_test_support.h"
+#include "ana_fixture.h"
 
 #include "telefon/ana.h"
 #include "telefon/hakkinda.h"
 #include "ui/colours.h"
 #include "ui/command_label.h"
-#include "ui/message_box.h"
 #include "ui/shapes.h"
 #include "update/update_window.h"
 
@@ -16,24 +15,17 @@
 #include <QMouseEvent>
 #include <QPointer>
 
-#include <memory>
-
 using marunda::ui::CommandLabel;
-using marunda::ui::MessageBox;
 namespace colours = marunda::ui::colours;
 
-class HakkindaTest : public QObject {
+class HakkindaTest : public guitest::AnaFixture {
     Q_OBJECT
 
 private:
-    std::unique_ptr<guitest::ProgramFolder> folder_;
-    std::unique_ptr<Ana> ana_;
     QPointer<Hakkinda> window_;
 
     Hakkinda* open() {
-        folder_->writeBook({});
-        ana_ = std::make_unique<Ana>(folder_->store());
-        ana_->startUp();
+        startAna({});
         ana_->show();
         ana_->openCommand(7);
         window_ = ana_->findChild<Hakkinda*>();
@@ -52,13 +44,6 @@ private:
     }
 
 private slots:
-    void initTestCase() { MessageBox::setTestMode(true); }
-    void init() { folder_ = std::make_unique<guitest::ProgramFolder>(); }
-    void cleanup() {
-        ana_.reset();
-        folder_.reset();
-    }
-
     void opensCentredWithItsTitleAndSize() {
         QVERIFY(open());
         QCOMPARE(window_->objectName(), QString("hakkında"));

@@ -1,5 +1,5 @@
 // The start-up password step and its prompt.
-#include "gui_test_support.h"
+#include "ana_fixture.h"
 
 #include "telefon/ana.h"
 #include "ui/message_box.h"
@@ -23,18 +23,14 @@ const QString kWrongText = QStringLiteral("Yazdığınız şifre yanlış, lütf
 
 } // namespace
 
-class Pass1Test : public QObject {
+class Pass1Test : public guitest::AnaFixture {
     Q_OBJECT
 
 private:
-    std::unique_ptr<guitest::ProgramFolder> folder_;
-    std::unique_ptr<Ana> ana_;
-
     void start(const QByteArray& dataDat) {
         folder_->writeBook({guitest::pageRecord(1)});
         folder_->write("data.dat", dataDat);
-        ana_ = std::make_unique<Ana>(folder_->store());
-        ana_->startUp();
+        startAna();
         if (prompt()) {
             // Keys go to the active window, as they do for the user.
             QApplication::setActiveWindow(prompt());
@@ -52,16 +48,6 @@ private:
     }
 
 private slots:
-    void initTestCase() { MessageBox::setTestMode(true); }
-    void init() {
-        folder_ = std::make_unique<guitest::ProgramFolder>();
-        MessageBox::clearShown();
-    }
-    void cleanup() {
-        ana_.reset();
-        folder_.reset();
-    }
-
     void freshFileOpensWithoutPrompt() {
         start(passwordFiller());
         QVERIFY(!prompt());

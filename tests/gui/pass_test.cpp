@@ -1,5 +1,5 @@
 // The window that puts on, changes and removes the start-up password.
-#include "gui_test_support.h"
+#include "ana_fixture.h"
 
 #include "common/password_file.h"
 #include "telefon/ana.h"
@@ -66,18 +66,14 @@ template <> char* toString(const State& s) {
 }
 } // namespace QTest
 
-class PassTest : public QObject {
+class PassTest : public guitest::AnaFixture {
     Q_OBJECT
 
 private:
-    std::unique_ptr<guitest::ProgramFolder> folder_;
-    std::unique_ptr<Ana> ana_;
-
     QDialog* open(const QByteArray& dataDat) {
         folder_->writeBook({guitest::pageRecord(1)});
         folder_->write("data.dat", passwordFiller());
-        ana_ = std::make_unique<Ana>(folder_->store());
-        ana_->startUp();
+        startAna();
         // Written after start-up, so that no prompt stands in the way.
         folder_->write("data.dat", dataDat);
         auto* com8 = guitest::control<marunda::ui::CommandLabel>(ana_.get(), "com8");
@@ -145,16 +141,6 @@ private:
     QLabel* pano() const { return guitest::control<QLabel>(ana_.get(), "pano"); }
 
 private slots:
-    void initTestCase() { MessageBox::setTestMode(true); }
-    void init() {
-        folder_ = std::make_unique<guitest::ProgramFolder>();
-        MessageBox::clearShown();
-    }
-    void cleanup() {
-        ana_.reset();
-        folder_.reset();
-    }
-
     void everyStateIsReachedByClicks() {
         open(passwordFiller());
         QVERIFY(window());

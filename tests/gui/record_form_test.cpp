@@ -1,6 +1,6 @@
 // The record form as "Yeni Telefon" and as "Telefon Değiştir": what reaches telefon.dat and
 // bilgi.dat, what the main window shows afterwards, and what is refused.
-#include "gui_test_support.h"
+#include "ana_fixture.h"
 
 #include "common/book_edits.h"
 #include "common/record_store.h"
@@ -17,7 +17,6 @@
 #include <QTimer>
 
 #include <filesystem>
-#include <memory>
 
 using marunda::ContactRecord;
 using marunda::Field;
@@ -39,19 +38,11 @@ ContactRecord sample() {
 
 } // namespace
 
-class RecordFormTest : public QObject {
+class RecordFormTest : public guitest::AnaFixture {
     Q_OBJECT
 
 private:
-    std::unique_ptr<guitest::ProgramFolder> folder_;
-    std::unique_ptr<Ana> ana_;
-
-    Ana* start(const std::vector<ContactRecord>& book) {
-        folder_->writeBook(book);
-        ana_ = std::make_unique<Ana>(folder_->store());
-        ana_->startUp();
-        return ana_.get();
-    }
+    Ana* start(const std::vector<ContactRecord>& book) { return startAna(book); }
     RecordForm* open(int command) {
         guitest::click(guitest::control(ana_.get(), command == 1 ? "com1" : "com3"));
         return ana_->findChild<RecordForm*>(command == 1 ? "yenitel" : "degistir");
@@ -116,16 +107,6 @@ private:
     }
 
 private slots:
-    void initTestCase() { MessageBox::setTestMode(true); }
-    void init() {
-        folder_ = std::make_unique<guitest::ProgramFolder>();
-        MessageBox::clearShown();
-    }
-    void cleanup() {
-        ana_.reset();
-        folder_.reset();
-    }
-
     void newRecordIsAppendedAndShown_data() {
         QTest::addColumn<QString>("day");
         QTest::addColumn<QString>("month");

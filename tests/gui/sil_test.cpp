@@ -1,6 +1,6 @@
 // "Telefon Sil": which record goes, what telefon.dat and bilgi.dat hold afterwards, what the main
 // window shows, and which page numbers are refused without touching either file.
-#include "gui_test_support.h"
+#include "ana_fixture.h"
 
 #include "telefon/ana.h"
 #include "telefon/sil.h"
@@ -36,21 +36,16 @@ QString nameField(int person) {
 
 } // namespace
 
-class SilTest : public QObject {
+class SilTest : public guitest::AnaFixture {
     Q_OBJECT
 
 private:
-    std::unique_ptr<guitest::ProgramFolder> folder_;
-    std::unique_ptr<Ana> ana_;
-
     void start(int records, int shownPage) {
         std::vector<ContactRecord> book;
         for (int page = 1; page <= records; ++page) {
             book.push_back(guitest::pageRecord(page));
         }
-        folder_->writeBook(book);
-        ana_ = std::make_unique<Ana>(folder_->store());
-        ana_->startUp();
+        startAna(book);
         for (int page = 1; page < shownPage; ++page) {
             guitest::click(guitest::control(ana_.get(), "ileri"));
         }
@@ -83,16 +78,6 @@ private:
     }
 
 private slots:
-    void initTestCase() { MessageBox::setTestMode(true); }
-    void init() {
-        folder_ = std::make_unique<guitest::ProgramFolder>();
-        MessageBox::clearShown();
-    }
-    void cleanup() {
-        ana_.reset();
-        folder_.reset();
-    }
-
     void deletesThePageAndShowsTheSameContact_data() {
         QTest::addColumn<int>("records");
         QTest::addColumn<int>("shownPage");

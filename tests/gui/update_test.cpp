@@ -1,4 +1,4 @@
-#include "gui_test_support.h"
+#include "ana_fixture.h"
 #include "http_test_server.h"
 
 #include "ui/message_box.h"
@@ -51,12 +51,11 @@ quint16 closedPort() {
 
 } // namespace
 
-class UpdateTest : public QObject {
+class UpdateTest : public guitest::FolderFixture {
     Q_OBJECT
 
 private:
     QTemporaryDir settingsDir_;
-    std::unique_ptr<guitest::ProgramFolder> folder_;
 
     std::unique_ptr<Update> open(Update::Host host = Update::Host::telefon) {
         auto window = std::make_unique<Update>(folder_->path(), host);
@@ -80,12 +79,11 @@ private:
 private slots:
     void initTestCase() {
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir_.path());
-        MessageBox::setTestMode(true);
+        FolderFixture::initTestCase();
     }
 
     void init() {
-        folder_ = std::make_unique<guitest::ProgramFolder>();
-        MessageBox::clearShown();
+        FolderFixture::init();
         setServer({});
     }
 

@@ -1,16 +1,13 @@
 // The main window on a real X screen: its shape, moving it without a window manager, and
 // "Küçült" into a real notification area and back by a double-click on the icon.
-#include "gui_test_support.h"
+#include "ana_fixture.h"
 
 #include "telefon/ana.h"
 #include "ui/command_label.h"
-#include "ui/message_box.h"
 
 #include <QProcess>
 #include <QScreen>
 #include <QSystemTrayIcon>
-
-#include <memory>
 
 namespace {
 
@@ -25,25 +22,14 @@ QString number(int value) {
 
 } // namespace
 
-class AnaScreenTest : public QObject {
+class AnaScreenTest : public guitest::AnaFixture {
     Q_OBJECT
 
-private:
-    std::unique_ptr<guitest::ProgramFolder> folder_;
-    std::unique_ptr<Ana> ana_;
-
 private slots:
-    void initTestCase() { marunda::ui::MessageBox::setTestMode(true); }
     void init() {
-        folder_ = std::make_unique<guitest::ProgramFolder>();
-        folder_->writeBook({guitest::pageRecord(1)});
-        ana_ = std::make_unique<Ana>(folder_->store());
-        ana_->startUp();
+        AnaFixture::init();
+        startAna({guitest::pageRecord(1)});
         QVERIFY(QTest::qWaitForWindowExposed(ana_.get()));
-    }
-    void cleanup() {
-        ana_.reset();
-        folder_.reset();
     }
 
     void outlineCutsTheWindow() {
