@@ -41,9 +41,23 @@ QStringList volumeRoots() {
     return roots;
 }
 
+// The volume a folder lies on. Where the system names no mount for it (a folder inside a
+// changed root, say), the top of its path stands in, so the list is never empty.
+QString volumeOf(const QString& folder) {
+    const QString mounted = QStorageInfo(folder).rootPath();
+    if (!mounted.isEmpty()) {
+        return mounted;
+    }
+    QDir top(QFileInfo(folder).absoluteFilePath());
+    while (top.cdUp()) {
+    }
+    return top.absolutePath();
+}
+
 bool volumeReady(const QString& root) {
     const QFileInfo info(root);
-    return info.isDir() && info.isReadable() && QStorageInfo(root).isReady();
+    const QStorageInfo volume(root);
+    return info.isDir() && info.isReadable() && (!volume.isValid() || volume.isReady());
 }
 
 } // namespace
@@ -82,7 +96,7 @@ Kaydet::Kaydet(Dokum* dokum, const QString& startFolder)
     resize(320, 360);
 
     const QString folder = QDir::cleanPath(QDir::fromNativeSeparators(startFolder));
-    fillDrives(QStorageInfo(folder).rootPath());
+    fillDrives(volumeOf(folder));
     showFolder(folder);
     connect(drive1_, &QComboBox::currentIndexChanged, this, &Kaydet::changeDrive);
 }
