@@ -1,6 +1,7 @@
 // Opening the listing window on the largest book, up to its first paint: one read of the book,
 // 32767 names cut and put into List1. Beside it the floor of reading the book once.
 #include "full_book.h"
+#include "gui/paint_watch.h"
 
 #include "common/file_io.h"
 #include "telefon/ana.h"
@@ -15,17 +16,6 @@
 
 namespace {
 
-class PaintWatch : public QObject {
-public:
-    bool painted = false;
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Paint && watched->isWidgetType()) {
-            painted = true;
-        }
-        return false;
-    }
-};
-
 void BM_OpenDokumFullBook(benchmark::State& state) {
     marunda::ui::MessageBox::setTestMode(true);
     Ana ana(FullBook::instance().store());
@@ -35,9 +25,7 @@ void BM_OpenDokumFullBook(benchmark::State& state) {
         dokum->setAttribute(Qt::WA_DeleteOnClose);
         dokum->installEventFilter(&watch);
         dokum->show();
-        while (!watch.painted) {
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-        }
+        watch.waitForPaint();
         benchmark::DoNotOptimize(dokum->findChild<QListWidget*>("List1")->count());
         state.PauseTiming();
         dokum->close();

@@ -1,6 +1,7 @@
 // Start-up of the main window up to its first paint, with the largest book beside an empty one:
 // start-up reads page 1, never the whole book, so the two should take the same time.
 #include "full_book.h"
+#include "gui/paint_watch.h"
 
 #include "telefon/ana.h"
 #include "ui/message_box.h"
@@ -13,26 +14,12 @@
 
 namespace {
 
-// Notes when the window it watches has been painted.
-class PaintWatch : public QObject {
-public:
-    bool painted = false;
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Paint && watched->isWidgetType()) {
-            painted = true;
-        }
-        return false;
-    }
-};
-
 void startUntilPainted(const marunda::RecordStore& store) {
     PaintWatch watch;
     Ana ana(store);
     ana.installEventFilter(&watch);
     ana.startUp();
-    while (!watch.painted) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-    }
+    watch.waitForPaint();
     benchmark::DoNotOptimize(ana.currentPage());
 }
 
