@@ -60,11 +60,13 @@ std::string execValue(const std::filesystem::path& program) {
 }
 
 std::string applicationEntry(const Shortcut& shortcut, std::string_view categories) {
+    // Desktops resolve a relative Exec through PATH, not from any folder of ours.
+    const auto target = std::filesystem::absolute(shortcut.target);
     std::string text = "[Desktop Entry]\nType=Application\n";
     text += "Name=" + escapedValue(shortcut.caption) + "\n";
-    text += "Exec=" + execValue(shortcut.target) + "\n";
+    text += "Exec=" + execValue(target) + "\n";
     // Our programs find their files in the current folder, as when started from their own.
-    text += "Path=" + pathValue(shortcut.target.parent_path()) + "\n";
+    text += "Path=" + pathValue(target.parent_path()) + "\n";
     text +=
         "Icon=" + (shortcut.icon.empty() ? std::string(defaultIcon) : pathValue(shortcut.icon)) +
         "\n";
