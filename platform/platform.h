@@ -13,10 +13,17 @@
 // tests of the installer link instead); none of them touches a data file of the phone book.
 namespace marunda::platform {
 
-// An entry that starts a program: the caption the user sees and the program it starts.
+// An entry that starts a program.
 struct Shortcut {
-    std::string caption; // UTF-8
+    // ASCII letters, digits and '-', unique in its group; names the entry's file where the system
+    // needs a name of its own (on Linux "telefon" becomes "marunda-telefon.desktop").
+    std::string name;
+    std::string caption; // UTF-8, what the user sees
     std::filesystem::path target;
+    // Empty: the program's own icon where it carries one, the system's address-book icon else.
+    std::filesystem::path icon;
+
+    bool operator==(const Shortcut&) const = default;
 };
 
 // A volume the folder pickers offer, with whether it can be read now.
@@ -24,6 +31,8 @@ struct Volume {
     std::filesystem::path root;
     std::string label; // UTF-8; empty when the volume has none
     bool ready = false;
+
+    bool operator==(const Volume&) const = default;
 };
 
 // The folder that holds the installation logs and the uninstaller's copy; created when missing.
@@ -33,14 +42,16 @@ Result<std::filesystem::path> desktopFolder();
 
 // The program group `group` with exactly these items; a second creation replaces the first.
 Result<void> createProgramGroup(std::string_view group, const std::vector<Shortcut>& items);
-// Removes the group and its items; entries of others are left alone. Missing is no error.
+// Removes these items of the group and then the group itself if nothing else is left in it;
+// entries of others are left alone. Missing entries are no error.
 Result<void> removeProgramGroup(std::string_view group, const std::vector<Shortcut>& items);
 
 // The shortcut on the desktop named after its caption.
 Result<void> createDesktopShortcut(const Shortcut& shortcut);
 Result<void> removeDesktopShortcut(std::string_view caption);
 
-// Starts `program` at every logon of the user; `name` identifies the entry.
+// Starts `program` at every logon; `name` identifies the entry. Machine-wide where allowed,
+// for this user otherwise.
 Result<void> setLogonEntry(std::string_view name, const std::filesystem::path& program);
 Result<void> removeLogonEntry(std::string_view name);
 
@@ -48,12 +59,20 @@ Result<void> removeLogonEntry(std::string_view name);
 // folder as the current directory. Fails when it cannot be started.
 Result<void> startDetached(const std::filesystem::path& program);
 
-// The volumes to choose a folder on.
+// The volumes to choose a folder on, in a stable order.
 std::vector<Volume> volumes();
+// Whether the volume at `root` can be read now (a drive without its medium cannot).
+bool volumeReady(const std::filesystem::path& root);
+// The root of the volume that holds `folder`; never empty.
+std::filesystem::path volumeOf(const std::filesystem::path& folder);
 
 // The file in `folder` whose name equals `name` without regard to case, as a file system that
 // ignores case would find it; nullopt when there is none.
 std::optional<std::filesystem::path> findSibling(const std::filesystem::path& folder,
                                                  std::string_view name);
+
+// Whether the file system takes names that differ only in case for the same file; where it
+// does, folders may be shown in lower case without naming another folder.
+bool fileNamesIgnoreCase();
 
 } // namespace marunda::platform

@@ -1,5 +1,6 @@
 #include "telefon/kaydet.h"
 
+#include "platform/platform.h"
 #include "telefon/dokum.h"
 #include "telefon/listing_widgets.h"
 #include "ui/fonts.h"
@@ -8,56 +9,35 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
-#include <QFileInfo>
 #include <QFileSystemModel>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QPushButton>
 #include <QSignalBlocker>
-#include <QStorageInfo>
 #include <QTreeView>
 #include <QVBoxLayout>
 
 namespace {
 
-// The roots of the machine's volumes: drive letters where there are any, mount points elsewhere.
+// Through UTF-8, which both systems' paths convert to without fail.
+std::filesystem::path toPath(const QString& path) {
+    const QByteArray utf8 = path.toUtf8();
+    return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
+}
+
+QString fromPath(const std::filesystem::path& path) {
+    const std::u8string utf8 = path.u8string();
+    return QDir::fromNativeSeparators(
+        QString::fromUtf8(reinterpret_cast<const char*>(utf8.data()), qsizetype(utf8.size())));
+}
+
 QStringList volumeRoots() {
     QStringList roots;
-#ifdef Q_OS_WIN
-    for (const QFileInfo& drive : QDir::drives()) {
-        roots.append(drive.absoluteFilePath());
+    for (const auto& volume : marunda::platform::volumes()) {
+        roots.append(fromPath(volume.root));
     }
-#else
-    for (const QStorageInfo& volume : QStorageInfo::mountedVolumes()) {
-        // Some mounts are single files bound into place; they hold no folders.
-        if (volume.isValid() && QFileInfo(volume.rootPath()).isDir()) {
-            roots.append(volume.rootPath());
-        }
-    }
-    roots.sort();
-    roots.removeDuplicates();
-#endif
     return roots;
-}
-
-// The volume a folder lies on. Where the system names no mount for it (a folder inside a
-// changed root, say), the top of its path stands in, so the list is never empty.
-QString volumeOf(const QString& folder) {
-    const QString mounted = QStorageInfo(folder).rootPath();
-    if (!mounted.isEmpty()) {
-        return mounted;
-    }
-    QDir top(QFileInfo(folder).absoluteFilePath());
-    while (top.cdUp()) {
-    }
-    return top.absolutePath();
-}
-
-bool volumeReady(const QString& root) {
-    const QFileInfo info(root);
-    const QStorageInfo volume(root);
-    return info.isDir() && info.isReadable() && (!volume.isValid() || volume.isReady());
 }
 
 } // namespace
@@ -96,7 +76,7 @@ Kaydet::Kaydet(Dokum* dokum, const QString& startFolder)
     resize(320, 360);
 
     const QString folder = QDir::cleanPath(QDir::fromNativeSeparators(startFolder));
-    fillDrives(volumeOf(folder));
+    fillDrives(fromPath(marunda::platform::volumeOf(toPath(folder))));
     showFolder(folder);
     connect(drive1_, &QComboBox::currentIndexChanged, this, &Kaydet::changeDrive);
 }
@@ -116,7 +96,7 @@ void Kaydet::fillDrives(const QString& startVolume) {
 
 void Kaydet::changeDrive(int index) {
     const QString root = drive1_->itemData(index).toString();
-    if (!volumeReady(root)) {
+    if (!marunda::platform::volumeReady(toPath(root))) {
         marunda::ui::MessageBox::critical(this, QStringLiteral("Hata"),
                                           QStringLiteral("Aygıt hazır değil"));
         // The list goes back to the volume whose folder the tree still shows.

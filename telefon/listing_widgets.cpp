@@ -1,16 +1,14 @@
 #include "telefon/listing_widgets.h"
 
+#include "platform/platform.h"
+
 #include <QDir>
 #include <QHBoxLayout>
 #include <QPushButton>
 
 QString listingFolderText(const QString& path) {
     const QString native = QDir::toNativeSeparators(path);
-#ifdef Q_OS_WIN
-    return native.toLower();
-#else
-    return native;
-#endif
+    return marunda::platform::fileNamesIgnoreCase() ? native.toLower() : native;
 }
 
 QString listingFolderText(const std::filesystem::path& path) {

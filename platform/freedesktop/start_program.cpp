@@ -31,7 +31,18 @@ namespace {
     if (grandchild > 0) {
         _exit(0); // the intermediate child ends at once, so the program is nobody's child
     }
-    // Every inherited descriptor but the standard three closes on exec, the report pipe too.
+    // The standard three lead nowhere, so that the program holds neither our terminal nor the
+    // pipes of whoever reads our output; every other descriptor, the report pipe too, closes on
+    // exec.
+    int nowhere = open("/dev/null", O_RDWR);
+    if (nowhere < 0) {
+        reportAndExit(report);
+    }
+    for (int standard = 0; standard < 3; ++standard) {
+        if (nowhere != standard && dup2(nowhere, standard) < 0) {
+            reportAndExit(report);
+        }
+    }
     syscall(SYS_close_range, 3U, ~0U, CLOSE_RANGE_CLOEXEC);
     if (chdir(folder) == 0) {
         char* const argv[] = {const_cast<char*>(program), nullptr};

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "common/result.h"
+#include "platform/platform.h"
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+// Desktop entries (the files that menus, desktops and autostart read) and their encoding.
+namespace marunda::platform::freedesktop {
+
+// The text of a value of type string, with the escapes of the format (\\, \n, \t, \r, \s).
+std::string escapedValue(std::string_view text);
+// A program as the Exec key wants it: in double quotes, with ", `, $ and \ escaped, % doubled,
+// and then escaped as any string value is.
+std::string execValue(const std::filesystem::path& program);
+
+// A complete entry that starts the shortcut's target in its own folder; `categories` ends in ';'.
+std::string applicationEntry(const Shortcut& shortcut, std::string_view categories);
+
+// Writes an entry (or another file of the menus) through a temporary file, creating its folder.
+Result<void> writeEntryFile(const std::filesystem::path& file, std::string_view text,
+                            bool executable = false);
+
+// Whether `name` can be a file name as it stands: not empty, no '/', not "." or "..".
+bool plainFileName(std::string_view name);
+
+} // namespace marunda::platform::freedesktop

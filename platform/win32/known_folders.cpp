@@ -1,0 +1,42 @@
+#include "platform/win32/known_folders.h"
+#include "common/file_name.h"
+#include "platform/platform.h"
+#include "platform/win32/wide_text.h"
+
+#include <windows.h>
+
+#include <knownfolders.h>
+#include <shlobj.h>
+
+namespace marunda::platform {
+
+namespace win32 {
+
+Result<std::filesystem::path> knownFolder(const KNOWNFOLDERID& id, std::string_view what) {
+    PWSTR path = nullptr;
+    HRESULT result = SHGetKnownFolderPath(id, KF_FLAG_CREATE, nullptr, &path);
+    if (FAILED(result)) {
+        CoTaskMemFree(path);
+        return systemError(ErrorCode::notFound, what, unsigned(result));
+    }
+    std::filesystem::path folder(path);
+    CoTaskMemFree(path);
+    return folder;
+}
+
+} // namespace win32
+
+Result<std::filesystem::path> windowsFolder() {
+    wchar_t buffer[MAX_PATH + 1];
+    UINT length = GetWindowsDirectoryW(buffer, MAX_PATH + 1);
+    if (length == 0 || length > MAX_PATH) {
+        return win32::systemError(ErrorCode::notFound, "Windows folder", GetLastError());
+    }
+    return std::filesystem::path(std::wstring(buffer, length));
+}
+
+Result<std::filesystem::path> desktopFolder() {
+    return win32::knownFolder(FOLDERID_Desktop, "desktop folder");
+}
+
+} // namespace marunda::platform

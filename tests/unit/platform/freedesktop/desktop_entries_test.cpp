@@ -1,0 +1,114 @@
+#include "desktop_file_reader.h"
+#include "platform/platform.h"
+#include "xdg_home.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <set>
+
+namespace fs = std::filesystem;
+using marunda::platform::Shortcut;
+
+namespace {
+
+std::set<std::string> namesIn(const fs::path& folder) {
+    std::set<std::string> names;
+    for (const auto& entry : fs::directory_iterator(folder)) {
+        names.insert(entry.path().filename().string());
+    }
+    return names;
+}
+
+// One kind of entry the installer makes: how to make and remove it, and where it lands.
+struct EntryKind {
+    const char* what;
+    std::function<marunda::Result<void>(const Shortcut&)> create;
+    std::function<marunda::Result<void>()> remove;
+    fs::path file; // under the temporary home
+    bool executable;
+};
+
+const Shortcut telefonItem{"telefon", "Marunda", {}, {}};
+
+std::vector<EntryKind> entryKinds() {
+    return {
+        {"program group item",
+         [](const Shortcut& s) { return marunda::platform::createProgramGroup("Marunda", {s}); },
+         [] { return marunda::platform::removeProgramGroup("Marunda", {telefonItem}); },
+         "data/applications/marunda-telefon.desktop", false},
+        {"desktop shortcut",
+         [](const Shortcut& s) { return marunda::platform::createDesktopShortcut(s); },
+         [] { return marunda::platform::removeDesktopShortcut("Marunda"); },
+         "Desktop/Marunda.desktop", true},
+        {"logon entry",
+         [](const Shortcut& s) { return marunda::platform::setLogonEntry("Zilora", s.target); },
+         [] { return marunda::platform::removeLogonEntry("Zilora"); },
+         "config/autostart/Zilora.desktop", false},
+    };
+}
+
+// Folder names that break a carelessly written Exec line.
+const char* const awkwardFolders[] = {
+    "Telefon",        "Program Dosyaları",   "a,b",          "Say \"merhaba\"",
+    "Çağrı Işık Öğe", "100% $HOME `x` \\ ;", "'tek tırnak'", " önde boşluk",
+};
+
+} // namespace
+
+TEST(DesktopEntries, StartTheProgramInAnyFolderAndLeaveOthersAlone) {
+    for (const EntryKind& kind : entryKinds()) {
+        for (const char* folder : awkwardFolders) {
+            SCOPED_TRACE(std::string(kind.what) + " in [" + folder + "]");
+            XdgHome home;
+            const fs::path file = home.folder() / kind.file;
+            fs::create_directories(file.parent_path());
+            home.folder().write(file.parent_path() / "foreign.desktop", "theirs");
+
+            Shortcut first = telefonItem;
+            first.target = home.folder() / "old" / "Telefon";
+            ASSERT_TRUE(kind.create(first));
+            Shortcut second = telefonItem;
+            second.target = home.folder() / folder / "Telefon";
+            ASSERT_TRUE(kind.create(second)) << "a second creation replaces the first";
+
+            const std::string text = home.folder().read(file);
+            EXPECT_EQ(validationFaults(file), "") << text;
+            EXPECT_EQ(execArgument(unescapedValue(entryValue(text, "Exec"))),
+                      second.target.string());
+            EXPECT_EQ(unescapedValue(entryValue(text, "Path")),
+                      second.target.parent_path().string());
+            EXPECT_EQ(entryValue(text, "Type"), "Application");
+            EXPECT_NE(entryValue(text, "Icon"), "");
+            EXPECT_NE(entryValue(text, "Categories"), "");
+            const bool executable =
+                (fs::status(file).permissions() & fs::perms::owner_exec) != fs::perms::none;
+            EXPECT_EQ(executable, kind.executable);
+            EXPECT_EQ(namesIn(file.parent_path()),
+                      (std::set<std::string>{"foreign.desktop", file.filename().string()}))
+                << "no temporary file is left behind";
+
+            ASSERT_TRUE(kind.remove());
+            ASSERT_TRUE(kind.remove()) << "removing what is gone is no error";
+            EXPECT_EQ(namesIn(file.parent_path()), std::set<std::string>{"foreign.desktop"});
+        }
+    }
+}
+
+TEST(DesktopEntries, KeepTheIconAndRefuseNamesThatAreNoFileNames) {
+    XdgHome home;
+    Shortcut shortcut{"telefon", "Marunda", home.folder() / "Telefon" / "Telefon",
+                      home.folder() / "Telefon" / "Telefon İkon.png"};
+    ASSERT_TRUE(marunda::platform::createDesktopShortcut(shortcut));
+    EXPECT_EQ(unescapedValue(entryValue(home.folder().read("Desktop/Marunda.desktop"), "Icon")),
+              shortcut.icon.string());
+
+    for (const char* caption : {"", ".", "..", "a/b"}) {
+        shortcut.caption = caption;
+        EXPECT_FALSE(marunda::platform::createDesktopShortcut(shortcut)) << caption;
+        EXPECT_FALSE(marunda::platform::removeDesktopShortcut(caption)) << caption;
+    }
+    EXPECT_FALSE(marunda::platform::setLogonEntry("../Zilora", shortcut.target));
+    EXPECT_FALSE(marunda::platform::createProgramGroup("Marunda/..", {telefonItem}));
+    EXPECT_FALSE(marunda::platform::createProgramGroup("Marunda", {{"tele fon", "x", {}, {}}}));
+}

@@ -1,0 +1,123 @@
+#include "platform/platform.h"
+#include "temp_folder.h"
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <knownfolders.h>
+#include <objbase.h>
+#include <shlobj.h>
+#include <shobjidl.h>
+
+#include <fstream>
+#include <random>
+
+namespace fs = std::filesystem;
+using marunda::platform::Shortcut;
+
+namespace {
+
+// What a .lnk file starts and where, read back through the shell as Explorer would. Wine's
+// GetPath answers from the link's ANSI copy of the path and loses letters outside code page
+// 1252 (ı, ş, ğ); the item list holds the full name, as GetPath does on Windows.
+struct LinkTarget {
+    std::wstring path;     // GetPath
+    std::wstring itemPath; // the path of the link's item list
+    std::wstring folder;
+};
+
+LinkTarget readLink(const fs::path& file) {
+    LinkTarget target;
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    IShellLinkW* link = nullptr;
+    IPersistFile* persist = nullptr;
+    wchar_t buffer[MAX_PATH] = {};
+    if (SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
+                                   reinterpret_cast<void**>(&link))) &&
+        SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&persist))) &&
+        SUCCEEDED(persist->Load(file.c_str(), STGM_READ))) {
+        if (SUCCEEDED(link->GetPath(buffer, MAX_PATH, nullptr, SLGP_RAWPATH))) {
+            target.path = buffer;
+        }
+        if (SUCCEEDED(link->GetWorkingDirectory(buffer, MAX_PATH))) {
+            target.folder = buffer;
+        }
+        PIDLIST_ABSOLUTE items = nullptr;
+        if (SUCCEEDED(link->GetIDList(&items)) && SHGetPathFromIDListW(items, buffer)) {
+            target.itemPath = buffer;
+        }
+        CoTaskMemFree(items);
+    }
+    if (persist) {
+        persist->Release();
+    }
+    if (link) {
+        link->Release();
+    }
+    CoUninitialize();
+    return target;
+}
+
+fs::path knownFolder(const KNOWNFOLDERID& id) {
+    PWSTR path = nullptr;
+    SHGetKnownFolderPath(id, KF_FLAG_CREATE, nullptr, &path);
+    fs::path folder(path ? path : L"");
+    CoTaskMemFree(path);
+    return folder;
+}
+
+// A name of our own, so that even on a real machine no entry of the user's is touched.
+std::string uniqueName(const char* stem) {
+    return stem + std::to_string(std::random_device()() % 1000000);
+}
+
+} // namespace
+
+TEST(ShellLinks, ProgramGroupLinksStartTheirTargetsAndGoWithoutTheirNeighbours) {
+    TempFolder dir;
+    const fs::path folder = dir / fs::path(u8"Kurulum, Işık Çağrı");
+    const std::string group = uniqueName("Marunda-");
+    std::vector<Shortcut> items = {{"telefon", "Marunda", folder / "Telefon.exe", {}},
+                                   {"kaldir", "Programı Kaldır", dir / "Telefon_Kur_17.exe", {}}};
+    const fs::path groupFolder = knownFolder(FOLDERID_Programs) / fs::path(group);
+    const fs::path kaldir = groupFolder / fs::path(u8"Programı Kaldır.lnk");
+
+    ASSERT_TRUE(marunda::platform::createProgramGroup(group, items));
+    items[1].target = folder / "Kur.exe";
+    ASSERT_TRUE(marunda::platform::createProgramGroup(group, items)) << "replaces the first";
+    EXPECT_EQ(readLink(groupFolder / "Marunda.lnk").itemPath, (folder / "Telefon.exe").wstring());
+    EXPECT_EQ(readLink(groupFolder / "Marunda.lnk").folder, folder.wstring());
+    EXPECT_EQ(readLink(kaldir).itemPath, (folder / "Kur.exe").wstring());
+
+    std::ofstream(groupFolder / "foreign.lnk") << "theirs";
+    ASSERT_TRUE(marunda::platform::removeProgramGroup(group, items));
+    EXPECT_FALSE(fs::exists(kaldir));
+    EXPECT_TRUE(fs::exists(groupFolder / "foreign.lnk")) << "not ours: it stays, and its folder";
+    fs::remove(groupFolder / "foreign.lnk");
+    ASSERT_TRUE(marunda::platform::createProgramGroup(group, items));
+    ASSERT_TRUE(marunda::platform::removeProgramGroup(group, items));
+    EXPECT_FALSE(fs::exists(groupFolder));
+    EXPECT_TRUE(marunda::platform::removeProgramGroup(group, items)) << "gone is no error";
+}
+
+TEST(ShellLinks, DesktopShortcutStartsItsTarget) {
+    TempFolder dir;
+    const Shortcut shortcut{
+        "telefon", uniqueName("Marunda "), dir / "Program Files, 1" / "Telefon.exe", {}};
+    const fs::path file = knownFolder(FOLDERID_Desktop) / fs::path(shortcut.caption + ".lnk");
+    ASSERT_TRUE(marunda::platform::createDesktopShortcut(shortcut));
+    EXPECT_EQ(readLink(file).path, shortcut.target.wstring());
+    EXPECT_EQ(readLink(file).folder, shortcut.target.parent_path().wstring());
+    EXPECT_EQ(marunda::platform::desktopFolder().valueOr({}), file.parent_path());
+    ASSERT_TRUE(marunda::platform::removeDesktopShortcut(shortcut.caption));
+    EXPECT_FALSE(fs::exists(file));
+    EXPECT_FALSE(marunda::platform::createDesktopShortcut({"x", "a:b", shortcut.target, {}}));
+}
+
+TEST(WindowsFolder, IsTheSystemsWindowsFolder) {
+    auto folder = marunda::platform::windowsFolder();
+    ASSERT_TRUE(folder);
+    EXPECT_TRUE(folder.value().is_absolute());
+    EXPECT_TRUE(fs::is_directory(folder.value() / "system32"));
+}
