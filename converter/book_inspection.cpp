@@ -75,7 +75,10 @@ Result<BookInspection> inspectBook(const fs::path& folder) {
         return makeError(ErrorCode::outOfRange, std::to_string(counter.value()));
     }
     auto book = readIfPresent(folder / kBookFile);
-    auto original = book ? readIfPresent(folder / kOriginal16) : book;
+    if (!book) {
+        return book.error();
+    }
+    auto original = readIfPresent(folder / kOriginal16);
     if (!original) {
         return original.error();
     }

@@ -86,11 +86,11 @@ std::vector<ConversionStep> conversionSteps(const fs::path& folder,
         return {};
     case BookNeed::marker:
         return {
-            {"telefon.tmp silinir",
+            {"remove a stale telefon.tmp",
              [folder] {
                  return removeFile(folder / kTemporaryBook);
              }},
-            {"bilgi.dat",
+            {"mark bilgi.dat",
              [folder, &inspection] {
                  return writeMarker(folder, inspection);
              }},
@@ -99,19 +99,19 @@ std::vector<ConversionStep> conversionSteps(const fs::path& folder,
         break;
     }
     return {
-        {"telefon.tmp",
+        {"write telefon.tmp",
          [folder, &inspection, progress] {
              return writeTemporaryBook(folder, inspection, progress);
          }},
-        {"telefon_16.dat",
+        {"keep the 1.6 original",
          [folder, &inspection] {
              return keepOriginal(folder, inspection);
          }},
-        {"telefon.dat",
+        {"rename telefon.tmp",
          [folder] {
              return atomicRename(folder / kTemporaryBook, folder / kBookFile);
          }},
-        {"bilgi.dat",
+        {"mark bilgi.dat",
          [folder, &inspection] {
              return writeMarker(folder, inspection);
          }},

@@ -10,6 +10,8 @@
 #include <QProgressBar>
 #include <QPushButton>
 
+#include <algorithm>
+
 namespace marunda::donusturucu {
 
 using ui::MessageBox;
@@ -70,7 +72,8 @@ void Form1::build() {
 }
 
 void Form1::showProgress(std::size_t done, std::size_t total) {
-    cubuk_->setRange(0, static_cast<int>(total));
+    // A range of 0 to 0 would make the bar a busy indicator.
+    cubuk_->setRange(0, std::max(static_cast<int>(total), 1));
     cubuk_->setValue(static_cast<int>(done));
     // Painted now: the conversion runs inside the click and the event loop waits for it.
     cubuk_->repaint();

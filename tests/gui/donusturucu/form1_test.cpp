@@ -104,6 +104,15 @@ private slots:
         QVERIFY(form1_->isVisible());
     }
 
+    void anEmptyBookLeavesTheBarStill() {
+        write16Book(0);
+        writeLog(book_->filePath(""));
+        guitest::click(donustur());
+        QCOMPARE(book_->read("bilgi.dat"), QByteArray("1,\"17\"\r\n"));
+        QCOMPARE(cubuk()->value(), 0);
+        QVERIFY(cubuk()->maximum() > cubuk()->minimum()); // not a busy indicator
+    }
+
     void aSecondClickFindsTheBookConvertedAndEndsTheProgram() {
         write16Book(2);
         writeLog(book_->filePath(""));
