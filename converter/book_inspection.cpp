@@ -57,6 +57,30 @@ std::string converted(std::string_view book16, std::size_t pages) {
     return bytes;
 }
 
+// What the book needs, from the counter, telefon.dat and the kept original (each maybe absent).
+Result<BookInspection> needOf(int counter, std::optional<std::string> book,
+                              std::optional<std::string> original) {
+    if (original) {
+        const auto pages = pagesToCarry(original->size(), counter);
+        if (!book) {
+            return BookInspection{BookNeed::conversion, pages, std::move(*original), true};
+        }
+        if (*book == converted(*original, pages)) {
+            return BookInspection{BookNeed::marker, pages, {}, true};
+        }
+    }
+    const auto size = book ? book->size() : 0;
+    if (holds17Records(size, counter)) {
+        return BookInspection{};
+    }
+    // An original of an earlier conversion that differs from this book is never overwritten.
+    if (original && *original != book.value_or(std::string())) {
+        return makeError(ErrorCode::changed, std::string(kOriginal16));
+    }
+    return BookInspection{BookNeed::conversion, pagesToCarry(size, counter),
+                          std::move(book).value_or(std::string()), false};
+}
+
 } // namespace
 
 Result<BookInspection> inspectBook(const fs::path& folder) {
@@ -82,28 +106,7 @@ Result<BookInspection> inspectBook(const fs::path& folder) {
     if (!original) {
         return original.error();
     }
-    auto& bookBytes = book.value();
-    auto& originalBytes = original.value();
-
-    if (originalBytes) {
-        const auto pages = pagesToCarry(originalBytes->size(), counter.value());
-        if (!bookBytes) {
-            return BookInspection{BookNeed::conversion, pages, std::move(*originalBytes), true};
-        }
-        if (*bookBytes == converted(*originalBytes, pages)) {
-            return BookInspection{BookNeed::marker, pages, {}, true};
-        }
-    }
-    const auto size = bookBytes ? bookBytes->size() : 0;
-    if (holds17Records(size, counter.value())) {
-        return BookInspection{};
-    }
-    // An original of an earlier conversion that differs from this book is never overwritten.
-    if (originalBytes && *originalBytes != bookBytes.value_or(std::string())) {
-        return makeError(ErrorCode::changed, std::string(kOriginal16));
-    }
-    return BookInspection{BookNeed::conversion, pagesToCarry(size, counter.value()),
-                          std::move(bookBytes).value_or(std::string()), false};
+    return needOf(counter.value(), std::move(book).value(), std::move(original).value());
 }
 
 } // namespace marunda::converter

@@ -51,20 +51,3 @@ TEST(ContactRecord16, ConvertsEveryFieldToItsPlaceIn17) {
     appendConverted(old.bytes(), appended);
     EXPECT_EQ(appended, "önce" + expected);
 }
-
-TEST(ContactRecord16, TornOrShortRecordsAreCompletedWithBlanks) {
-    const std::string torn = "Ali Veli";
-    std::string out;
-    appendConverted(torn, out);
-    EXPECT_EQ(out, padded(torn, kRecordSize));
-
-    // Two whole records and the torn start of a third: pages beyond it read as blank.
-    ContactRecord16 a, b;
-    a.setText(Field::name, "A");
-    b.setText(Field::notes, std::string(400, 'n'));
-    const std::string book = std::string(a.bytes()) + std::string(b.bytes()) + "C";
-    std::string pages;
-    appendConvertedPages(book, 1, 3, pages);
-    EXPECT_EQ(pages, std::string(b.toContactRecord().bytes()) + padded("C", kRecordSize) +
-                         std::string(kRecordSize, ' '));
-}
