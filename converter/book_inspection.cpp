@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <system_error>
 
 namespace marunda::converter {
 namespace fs = std::filesystem;
@@ -55,6 +56,13 @@ std::string converted(std::string_view book16, std::size_t pages) {
     bytes.reserve(pages * kRecordSize);
     appendConvertedPages(book16, 0, pages, bytes);
     return bytes;
+}
+
+bool readOnly(const fs::path& file) {
+    std::error_code ec;
+    const auto status = fs::status(file, ec);
+    return !ec && fs::exists(status) &&
+           (status.permissions() & fs::perms::owner_write) == fs::perms::none;
 }
 
 // What the book needs, from the counter, telefon.dat and the kept original (each maybe absent).
@@ -106,7 +114,13 @@ Result<BookInspection> inspectBook(const fs::path& folder) {
     if (!original) {
         return original.error();
     }
-    return needOf(counter.value(), std::move(book).value(), std::move(original).value());
+    auto need = needOf(counter.value(), std::move(book).value(), std::move(original).value());
+    // The 1.6 program could not open a read-only book either: it is left as it is.
+    if (need && need.value().need == BookNeed::conversion && !need.value().fromOriginal &&
+        readOnly(folder / kBookFile)) {
+        return makeError(ErrorCode::unwritable, std::string(kBookFile));
+    }
+    return need;
 }
 
 } // namespace marunda::converter

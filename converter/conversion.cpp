@@ -7,6 +7,7 @@
 #include "converter/contact_record16.h"
 
 #include <algorithm>
+#include <system_error>
 
 namespace marunda::converter {
 namespace fs = std::filesystem;
@@ -36,6 +37,15 @@ Result<void> writeConverted(FileHandle& file, const BookInspection& inspection,
     return file.flush();
 }
 
+// The converted book is as private as the 1.6 book was.
+void copyPermissions(const fs::path& from, const fs::path& to) {
+    std::error_code ec;
+    const auto status = fs::status(from, ec);
+    if (!ec && fs::exists(status)) {
+        fs::permissions(to, status.permissions(), ec);
+    }
+}
+
 Result<void> writeTemporaryBook(const fs::path& folder, const BookInspection& inspection,
                                 const Progress& progress) {
     const auto temporary = folder / kTemporaryBook;
@@ -49,8 +59,10 @@ Result<void> writeTemporaryBook(const fs::path& folder, const BookInspection& in
     }
     if (!step) {
         (void)removeFile(temporary);
+        return step;
     }
-    return step;
+    copyPermissions(folder / (inspection.fromOriginal ? kOriginal16 : kBookFile), temporary);
+    return {};
 }
 
 Result<void> keepOriginal(const fs::path& folder, const BookInspection& inspection) {
@@ -126,13 +138,23 @@ Result<Outcome> convertBook(const fs::path& folder, const Progress& progress) {
     if (inspection.value().need == BookNeed::nothing) {
         return Outcome::alreadyConverted;
     }
-    for (const auto& step : conversionSteps(folder, inspection.value(), progress)) {
-        if (auto done = step.run(); !done) {
-            undo(folder, inspection.value());
-            return done.error();
-        }
+    auto done =
+        runSteps(folder, inspection.value(), conversionSteps(folder, inspection.value(), progress));
+    if (!done) {
+        return done.error();
     }
     return Outcome::converted;
+}
+
+Result<void> runSteps(const fs::path& folder, const BookInspection& inspection,
+                      const std::vector<ConversionStep>& steps) {
+    for (const auto& step : steps) {
+        if (auto done = step.run(); !done) {
+            undo(folder, inspection);
+            return done;
+        }
+    }
+    return {};
 }
 
 } // namespace marunda::converter

@@ -31,10 +31,14 @@ std::vector<ConversionStep> conversionSteps(const std::filesystem::path& folder,
                                             const BookInspection& inspection,
                                             Progress progress = {});
 
+// Runs `steps` in order. After a failed one, telefon.tmp goes and a 1.6 book renamed by this
+// run is put back, so that the 1.6 book stays readable and convertible.
+Result<void> runSteps(const std::filesystem::path& folder, const BookInspection& inspection,
+                      const std::vector<ConversionStep>& steps);
+
 enum class Outcome { converted, alreadyConverted };
 
-// Inspects the book in `folder` and converts it when it needs it. A failure leaves the 1.6 book
-// readable and convertible, and no telefon.tmp.
+// Inspects the book in `folder` and converts it when it needs it, through runSteps.
 Result<Outcome> convertBook(const std::filesystem::path& folder, const Progress& progress = {});
 
 } // namespace marunda::converter

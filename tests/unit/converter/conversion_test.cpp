@@ -2,6 +2,7 @@
 #include "converter/conversion.h"
 #include "converter/installation_conversion.h"
 #include "converter_test_support.h"
+#include "platform.h"
 
 #include <gtest/gtest.h>
 
@@ -121,6 +122,11 @@ TEST(Conversion, FailsWithoutTouchingAnything) {
          [](Installation16& s) {
              s.book.write("bilgi.dat", "0\r\n");
          }},
+        {"a read-only telefon.dat",
+         [](Installation16& s) {
+             std::filesystem::permissions(s.book / "telefon.dat",
+                                          std::filesystem::perms::owner_read);
+         }},
         {"the original of another book",
          [](Installation16& s) {
              s.book.write("telefon_16.dat", book16(7, 8));
@@ -143,21 +149,27 @@ TEST(Conversion, FailsWithoutTouchingAnything) {
     }
 }
 
-TEST(Conversion, AFailedWriteLeavesThe16BookReadableAndConvertible) {
-    // A folder where a file should go makes that write fail on every system.
-    for (const char* blocked : {"telefon.tmp", ".bilgi.dat.new"}) {
-        SCOPED_TRACE(blocked);
+TEST(Conversion, AFailedStepLeavesThe16BookReadableAndConvertible) {
+    for (std::size_t failing = 0; failing <= 4; ++failing) {
+        SCOPED_TRACE("failing step " + std::to_string(failing));
         Installation16 setup;
         setup.files("3\r\n", book16(1, 2));
-        std::filesystem::create_directories(setup.book / blocked / "dolu");
-
-        EXPECT_FALSE(convertInstallation(setup.windows.path()));
-        EXPECT_EQ(setup.book.read("telefon.dat"), book16(1, 2));
-        EXPECT_EQ(setup.book.read("bilgi.dat"), "3\r\n");
+        if (failing < 4) {
+            const auto inspection = inspectBook(setup.book.path()).value();
+            auto steps = conversionSteps(setup.book.path(), inspection);
+            steps[failing].run = [] {
+                return Result<void>(makeError(ErrorCode::unwritable));
+            };
+            EXPECT_FALSE(runSteps(setup.book.path(), inspection, steps));
+        } else {
+            // A real write that fails: a folder stands where telefon.tmp should go.
+            std::filesystem::create_directories(setup.book / "telefon.tmp" / "dolu");
+            EXPECT_FALSE(convertInstallation(setup.windows.path()));
+            std::filesystem::remove_all(setup.book / "telefon.tmp");
+        }
+        expectFiles(setup.book, {book16(1, 2), "3\r\n", ""});
         EXPECT_FALSE(setup.book.exists("telefon_16.dat"));
-        EXPECT_EQ(setup.book.exists("telefon.tmp"), std::string(blocked) == "telefon.tmp");
 
-        std::filesystem::remove_all(setup.book / blocked);
         EXPECT_EQ(convertInstallation(setup.windows.path()).value(), Outcome::converted);
         expectFiles(setup.book, {book17(1, 2), "3,\"17\"\r\n", book16(1, 2)});
     }
@@ -241,4 +253,14 @@ TEST(Conversion, TheInstallerConvertsSilentlyAndOnlyOnce) {
     // Without a log there is nothing to do, and nothing is reported.
     EXPECT_FALSE(installerConversionPending(setup.windows.path()));
     convertForInstaller(setup.windows.path());
+}
+
+TEST(Conversion, APrivateBookStaysPrivate) {
+    NOT_ON_WINDOWS();
+    Installation16 setup;
+    setup.files("3\r\n", book16(1, 2));
+    const auto owner = std::filesystem::perms::owner_read | std::filesystem::perms::owner_write;
+    std::filesystem::permissions(setup.book / "telefon.dat", owner);
+    ASSERT_TRUE(convertInstallation(setup.windows.path()));
+    EXPECT_EQ(std::filesystem::status(setup.book / "telefon.dat").permissions(), owner);
 }
