@@ -15,11 +15,11 @@ struct Installation16 {
 
     Installation16() { log(book.path()); }
 
+    // One line without quotes, as installation logs are written.
     void log(const std::filesystem::path& folder) const {
         const auto text = folder.u8string();
         windows.write(std::string(marunda::converter::kLog16),
-                      "\"" + marunda::encodeCp1254(std::string(text.begin(), text.end())) +
-                          "\"\r\n");
+                      marunda::encodeCp1254(std::string(text.begin(), text.end())) + "\r\n");
     }
     void files(const std::string& bilgi, const std::string& telefon) const {
         book.write("bilgi.dat", bilgi);
