@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+#include <cstddef>
+
 class QProgressBar;
 class QPushButton;
 
