@@ -1,14 +1,15 @@
 # Helpers shared by the parts' CMakeLists.
 
-# Gives `target` the include root through which its users see its headers as "<folder>/x.h":
-# a link in the build tree to this part's folder alone, so that a target can include only the
-# headers of the parts it links.
+# Gives `target` the include root through which its users see its headers as "<part>/x.h":
+# a link in the build tree to the top folder of its part alone, so that a target can include
+# only the headers of the parts it links.
 function(marunda_headers target)
-    get_filename_component(folder ${CMAKE_CURRENT_SOURCE_DIR} NAME)
+    file(RELATIVE_PATH relative ${PROJECT_SOURCE_DIR} ${CMAKE_CURRENT_SOURCE_DIR})
+    string(REGEX REPLACE "/.*" "" part "${relative}")
     set(root ${CMAKE_BINARY_DIR}/include/${target})
     file(MAKE_DIRECTORY ${root})
-    if(NOT EXISTS ${root}/${folder})
-        file(CREATE_LINK ${CMAKE_CURRENT_SOURCE_DIR} ${root}/${folder} SYMBOLIC)
+    if(NOT EXISTS ${root}/${part})
+        file(CREATE_LINK ${PROJECT_SOURCE_DIR}/${part} ${root}/${part} SYMBOLIC)
     endif()
     target_include_directories(${target} PUBLIC $<BUILD_INTERFACE:${root}>)
 endfunction()

@@ -1,0 +1,126 @@
+#include "converter/book_inspection.h"
+
+#include "common/contact_record.h"
+#include "common/delimited_text.h"
+#include "common/file_io.h"
+#include "common/record_store.h"
+#include "converter/contact_record16.h"
+
+#include <algorithm>
+#include <optional>
+#include <system_error>
+
+namespace marunda::converter {
+namespace fs = std::filesystem;
+
+namespace {
+
+// The file's bytes, or nullopt when there is no such file.
+Result<std::optional<std::string>> readIfPresent(const fs::path& file) {
+    auto exists = fileExists(file);
+    if (!exists) {
+        return exists.error();
+    }
+    if (!exists.value()) {
+        return std::optional<std::string>();
+    }
+    auto bytes = readFile(file);
+    if (!bytes) {
+        return bytes.error();
+    }
+    return std::optional<std::string>(std::move(bytes).value());
+}
+
+bool markedConverted(std::string_view bilgi) {
+    const auto items = readDelimitedItems(bilgi, 2);
+    return items.size() == 2 && items[1].text == kFormatMarker;
+}
+
+// Records beyond counter - 1 stay behind; a torn last record counts, completed with blanks.
+std::size_t pagesToCarry(std::size_t bookSize, int counter) {
+    const auto present = (bookSize + kRecordSize16 - 1) / kRecordSize16;
+    return std::min(present, static_cast<std::size_t>(counter - 1));
+}
+
+// A 1.7 book that lost its marker: its length is that of 1020-byte records for the counter and
+// not that of 790-byte ones (a 1.6 file may hold records beyond the counter).
+bool holds17Records(std::size_t bookSize, int counter) {
+    const auto pages = static_cast<std::size_t>(counter - 1);
+    const bool fits17 = pages > 0 && bookSize == pages * kRecordSize;
+    const bool fits16 = bookSize % kRecordSize16 == 0 && bookSize / kRecordSize16 >= pages;
+    return fits17 && !fits16;
+}
+
+std::string converted(std::string_view book16, std::size_t pages) {
+    std::string bytes;
+    bytes.reserve(pages * kRecordSize);
+    appendConvertedPages(book16, 0, pages, bytes);
+    return bytes;
+}
+
+bool readOnly(const fs::path& file) {
+    std::error_code ec;
+    const auto status = fs::status(file, ec);
+    return !ec && fs::exists(status) &&
+           (status.permissions() & fs::perms::owner_write) == fs::perms::none;
+}
+
+// What the book needs, from the counter, telefon.dat and the kept original (each maybe absent).
+Result<BookInspection> needOf(int counter, std::optional<std::string> book,
+                              std::optional<std::string> original) {
+    if (original) {
+        const auto pages = pagesToCarry(original->size(), counter);
+        if (!book) {
+            return BookInspection{BookNeed::conversion, pages, std::move(*original), true};
+        }
+        if (*book == converted(*original, pages)) {
+            return BookInspection{BookNeed::marker, pages, {}, true};
+        }
+    }
+    const auto size = book ? book->size() : 0;
+    if (holds17Records(size, counter)) {
+        return BookInspection{};
+    }
+    // An original of an earlier conversion that differs from this book is never overwritten.
+    if (original && *original != book.value_or(std::string())) {
+        return makeError(ErrorCode::changed, std::string(kOriginal16));
+    }
+    return BookInspection{BookNeed::conversion, pagesToCarry(size, counter),
+                          std::move(book).value_or(std::string()), false};
+}
+
+} // namespace
+
+Result<BookInspection> inspectBook(const fs::path& folder) {
+    auto bilgi = readFile(folder / kCounterFile);
+    if (!bilgi) {
+        return bilgi.error();
+    }
+    if (markedConverted(bilgi.value())) {
+        return BookInspection{};
+    }
+    auto counter = parseCounter(bilgi.value());
+    if (!counter) {
+        return counter.error();
+    }
+    if (counter.value() < 1) {
+        return makeError(ErrorCode::outOfRange, std::to_string(counter.value()));
+    }
+    auto book = readIfPresent(folder / kBookFile);
+    if (!book) {
+        return book.error();
+    }
+    auto original = readIfPresent(folder / kOriginal16);
+    if (!original) {
+        return original.error();
+    }
+    auto need = needOf(counter.value(), std::move(book).value(), std::move(original).value());
+    // The 1.6 program could not open a read-only book either: it is left as it is.
+    if (need && need.value().need == BookNeed::conversion && !need.value().fromOriginal &&
+        readOnly(folder / kBookFile)) {
+        return makeError(ErrorCode::unwritable, std::string(kBookFile));
+    }
+    return need;
+}
+
+} // namespace marunda::converter

@@ -1,0 +1,160 @@
+#include "converter/conversion.h"
+
+#include "common/contact_record.h"
+#include "common/file_handle.h"
+#include "common/file_io.h"
+#include "common/record_store.h"
+#include "converter/contact_record16.h"
+
+#include <algorithm>
+#include <system_error>
+
+namespace marunda::converter {
+namespace fs = std::filesystem;
+
+namespace {
+
+Result<void> writeConverted(FileHandle& file, const BookInspection& inspection,
+                            const Progress& progress) {
+    const auto total = inspection.pages;
+    if (progress) {
+        progress(0, total);
+    }
+    std::string chunk;
+    chunk.reserve(kProgressStep * kRecordSize);
+    for (std::size_t done = 0; done < total;) {
+        const auto count = std::min(kProgressStep, total - done);
+        chunk.clear();
+        appendConvertedPages(inspection.book16, done, count, chunk);
+        if (auto written = file.writeAt(done * kRecordSize, chunk); !written) {
+            return written;
+        }
+        done += count;
+        if (progress) {
+            progress(done, total);
+        }
+    }
+    return file.flush();
+}
+
+// The converted book is as private as the 1.6 book was.
+void copyPermissions(const fs::path& from, const fs::path& to) {
+    std::error_code ec;
+    const auto status = fs::status(from, ec);
+    if (!ec && fs::exists(status)) {
+        fs::permissions(to, status.permissions(), ec);
+    }
+}
+
+Result<void> writeTemporaryBook(const fs::path& folder, const BookInspection& inspection,
+                                const Progress& progress) {
+    const auto temporary = folder / kTemporaryBook;
+    Result<void> step;
+    {
+        FileHandle file;
+        step = file.open(temporary, FileHandle::Mode::create);
+        if (step) {
+            step = writeConverted(file, inspection, progress);
+        }
+    }
+    if (!step) {
+        (void)removeFile(temporary);
+        return step;
+    }
+    copyPermissions(folder / (inspection.fromOriginal ? kOriginal16 : kBookFile), temporary);
+    return {};
+}
+
+Result<void> keepOriginal(const fs::path& folder, const BookInspection& inspection) {
+    if (inspection.fromOriginal) {
+        return {};
+    }
+    auto exists = fileExists(folder / kBookFile);
+    if (!exists) {
+        return exists.error();
+    }
+    return exists.value() ? atomicRename(folder / kBookFile, folder / kOriginal16) : Result<void>();
+}
+
+Result<void> writeMarker(const fs::path& folder, const BookInspection& inspection) {
+    return RecordStore(folder).writeNextPage(static_cast<int>(inspection.pages) + 1);
+}
+
+// After a failed step: telefon.tmp goes, and a 1.6 book renamed in this run comes back.
+void undo(const fs::path& folder, const BookInspection& inspection) {
+    (void)removeFile(folder / kTemporaryBook);
+    if (inspection.need == BookNeed::conversion && !inspection.fromOriginal &&
+        fileExists(folder / kOriginal16).valueOr(false)) {
+        (void)atomicRename(folder / kOriginal16, folder / kBookFile);
+    }
+}
+
+} // namespace
+
+std::vector<ConversionStep> conversionSteps(const fs::path& folder,
+                                            const BookInspection& inspection, Progress progress) {
+    switch (inspection.need) {
+    case BookNeed::nothing:
+        return {};
+    case BookNeed::marker:
+        return {
+            {"remove a stale telefon.tmp",
+             [folder] {
+                 return removeFile(folder / kTemporaryBook);
+             }},
+            {"mark bilgi.dat",
+             [folder, &inspection] {
+                 return writeMarker(folder, inspection);
+             }},
+        };
+    case BookNeed::conversion:
+        break;
+    }
+    return {
+        {"write telefon.tmp",
+         [folder, &inspection, progress] {
+             return writeTemporaryBook(folder, inspection, progress);
+         }},
+        {"keep the 1.6 original",
+         [folder, &inspection] {
+             return keepOriginal(folder, inspection);
+         }},
+        {"rename telefon.tmp",
+         [folder] {
+             return atomicRename(folder / kTemporaryBook, folder / kBookFile);
+         }},
+        {"mark bilgi.dat",
+         [folder, &inspection] {
+             return writeMarker(folder, inspection);
+         }},
+    };
+}
+
+Result<Outcome> convertBook(const fs::path& folder, const Progress& progress) {
+    auto inspection = inspectBook(folder);
+    if (!inspection) {
+        return inspection.error();
+    }
+    if (inspection.value().need == BookNeed::nothing) {
+        return Outcome::alreadyConverted;
+    }
+    auto done =
+        runSteps(folder, inspection.value(), conversionSteps(folder, inspection.value(), progress));
+    if (!done) {
+        return done.error();
+    }
+    return Outcome::converted;
+}
+
+Result<void> runSteps(const fs::path& folder, const BookInspection& inspection,
+                      const std::vector<ConversionStep>& steps) {
+    for (const auto& step : steps) {
+        if (auto done = step.run(); !done) {
+            undo(folder, inspection);
+            return done;
+        }
+    }
+    return {};
+}
+
+} // namespace marunda::converter

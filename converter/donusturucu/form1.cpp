@@ -1,0 +1,103 @@
+#include "converter/donusturucu/form1.h"
+
+#include "converter/installation_conversion.h"
+#include "platform/platform.h"
+#include "ui/fonts.h"
+#include "ui/message_box.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+
+#include <algorithm>
+
+namespace marunda::donusturucu {
+
+using ui::MessageBox;
+
+namespace {
+
+const QString kTitle = QStringLiteral("Tavira");
+
+void showFailure(QWidget* parent, const Error& error) {
+    // A 1.6 original of an earlier conversion is never overwritten: the user has to move it.
+    const QString text =
+        error.code == ErrorCode::changed
+            ? QStringLiteral("Klasörde daha önceki bir dönüştürmeden kalan %1 dosyası var. Lütfen "
+                             "bu dosyayı başka bir klasöre taşıyıp yeniden deneyin")
+                  .arg(QString::fromStdString(error.detail))
+            : QStringLiteral("Sisteminizde şu anda Marunda 1.6 yüklü değil yada yanlış "
+                             "yüklenmiş. Lütfen önce 1.6 versionunu yükleyin");
+    MessageBox::critical(parent, QStringLiteral("Hata"), text);
+}
+
+} // namespace
+
+Form1::Form1(QWidget* parent)
+    : QWidget(parent) {
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Marunda 1.7 İçin Tavira"));
+    build();
+}
+
+void Form1::build() {
+    setFixedSize(296, 150);
+    setFont(ui::msSansSerif(8.25));
+    auto* frame = new QGroupBox(kTitle, this);
+    frame->setObjectName(QStringLiteral("Frame1"));
+    frame->setGeometry(8, 4, 280, 106);
+
+    auto* label = new QLabel(
+        QStringLiteral("Tavira programı Marunda 1.6 yüklü bilgisayarlarda eski kayıt dosyalarını "
+                       "1.7 versionuna dönüştürmeye yarar. Bilgisayarınızda Marunda 1.7 yüklü ise "
+                       "kullanmanıza gerek yoktur."),
+        frame);
+    label->setObjectName(QStringLiteral("Label1"));
+    label->setWordWrap(true);
+    label->setGeometry(8, 18, 264, 56);
+
+    cubuk_ = new QProgressBar(frame);
+    cubuk_->setObjectName(QStringLiteral("cubuk"));
+    cubuk_->setGeometry(8, 80, 264, 18);
+    cubuk_->setRange(0, 100);
+    cubuk_->setValue(0);
+    cubuk_->setTextVisible(false);
+
+    command1_ = new QPushButton(QStringLiteral("Dönüştür"), this);
+    command1_->setObjectName(QStringLiteral("Command1"));
+    command1_->setGeometry(196, 116, 92, 26);
+    command1_->setDefault(true);
+    connect(command1_, &QPushButton::clicked, this, &Form1::convert);
+}
+
+void Form1::showProgress(std::size_t done, std::size_t total) {
+    // A range of 0 to 0 would make the bar a busy indicator.
+    cubuk_->setRange(0, std::max(static_cast<int>(total), 1));
+    cubuk_->setValue(static_cast<int>(done));
+    // Painted now: the conversion runs inside the click and the event loop waits for it.
+    cubuk_->repaint();
+}
+
+void Form1::convert() {
+    auto windows = platform::windowsFolder();
+    const auto outcome =
+        windows ? converter::convertInstallation(
+                      windows.value(),
+                      [this](std::size_t done, std::size_t total) { showProgress(done, total); })
+                : Result<converter::Outcome>(windows.error());
+    cubuk_->setValue(0);
+    if (!outcome) {
+        showFailure(this, outcome.error());
+        return;
+    }
+    if (outcome.value() == converter::Outcome::alreadyConverted) {
+        MessageBox::information(
+            this, kTitle,
+            QStringLiteral(
+                "Sisteminizde bulunan kayıt dosyaları zaten 1.7 versionuna göre düzenlenmiş"));
+        emit programEnded();
+    }
+}
+
+} // namespace marunda::donusturucu

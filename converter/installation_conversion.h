@@ -1,0 +1,23 @@
+#pragma once
+
+#include "common/result.h"
+#include "converter/conversion.h"
+
+#include <filesystem>
+
+// The two ways a 1.6 installation is converted, both finding it through the 1.6 log in the
+// Windows folder and both checking the marker first, so that no book is ever converted twice.
+namespace marunda::converter {
+
+// Donusturucu's: the log stays in place, so a second run finds the book converted.
+Result<Outcome> convertInstallation(const std::filesystem::path& windowsFolder,
+                                    const Progress& progress = {});
+
+// The installer's, in two calls around its information message. Whether the log names a 1.6
+// book that waits for conversion; false without a log or when the folder cannot be read.
+bool installerConversionPending(const std::filesystem::path& windowsFolder);
+// Converts silently. Once the book carries the marker (converted now or before), the log goes;
+// after a failure it stays, with the 1.6 book, for the next installation.
+void convertForInstaller(const std::filesystem::path& windowsFolder);
+
+} // namespace marunda::converter

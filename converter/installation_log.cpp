@@ -1,0 +1,29 @@
+#include "converter/installation_log.h"
+
+#include "common/cp1254.h"
+#include "common/delimited_text.h"
+#include "common/file_io.h"
+
+#include <string>
+
+namespace marunda::converter {
+
+Result<std::filesystem::path> readInstalledFolder(const std::filesystem::path& windowsFolder) {
+    auto bytes = readFile(windowsFolder / kLog16);
+    if (!bytes) {
+        return bytes.error();
+    }
+    const auto items = readDelimitedItems(bytes.value(), 1);
+    if (items.empty() || items[0].text.empty()) {
+        return makeError(ErrorCode::badFormat, std::string(kLog16));
+    }
+    // The log is code page 1254 text; a path from UTF-8 means the same on every system.
+    const auto utf8 = decodeCp1254(items[0].text);
+    return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
+}
+
+Result<void> removeInstallationLog(const std::filesystem::path& windowsFolder) {
+    return removeFile(windowsFolder / kLog16);
+}
+
+} // namespace marunda::converter
