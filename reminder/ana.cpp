@@ -75,7 +75,6 @@ void Ana::buildMenu() {
 
 void Ana::load() {
     pasta_ = new Pasta(folder_, today_(), this);
-    pasta_->setWindowFlag(Qt::Window);
     pasta_->load();
     showIconWhenTheAreaIsThere();
 }
