@@ -5,8 +5,8 @@
 
 using namespace marunda;
 
-// Zilora's whole scan at start-up: bilgi.dat, telefon.dat in one read, every record's day key
-// compared and the names built (one record in 84 is born on 5 January). Compare with
+// Zilora's whole scan at start-up: bilgi.dat, then telefon.dat from one opening in blocks, every
+// day key compared and the names built (one record in 84 is born on 5 January). Compare with
 // BM_ReadFileFloor.
 static void BM_BirthdayScan(benchmark::State& state) {
     const auto store = FullBook::instance().store();

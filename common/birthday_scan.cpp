@@ -32,6 +32,20 @@ const EndingRule* ruleFor(char32_t letter) {
     return nullptr;
 }
 
+// A block of telefon.dat read whole; records fill it from its start.
+constexpr std::size_t kScanBlockPages = 1024;
+
+void appendBirthdayNames(const BookImage& book, int lastPage, const std::vector<std::string>& keys,
+                         std::vector<std::string>& names) {
+    const int last = std::min(lastPage, book.pageCount());
+    for (int page = 1; page <= last; ++page) {
+        const auto key = recordDayKey(book.fieldBytes(page, Field::birthday));
+        if (key && std::find(keys.begin(), keys.end(), *key) != keys.end()) {
+            names.push_back(displayName(book.fieldBytes(page, Field::name)));
+        }
+    }
+}
+
 } // namespace
 
 std::string dayKey(unsigned day, unsigned month) {
@@ -88,35 +102,28 @@ std::string personLine(std::string_view displayName) {
     return "      " + std::string(displayName) + genitiveEnding(displayName);
 }
 
-std::vector<std::string> birthdayNames(const BookImage& book, int counter,
-                                       std::chrono::year_month_day today) {
-    const auto keys = greetedKeys(today);
-    std::vector<std::string> names;
-    const int last = std::min(counter - 1, book.pageCount());
-    for (int page = 1; page <= last; ++page) {
-        const auto key = recordDayKey(book.fieldBytes(page, Field::birthday));
-        if (key && std::find(keys.begin(), keys.end(), *key) != keys.end()) {
-            names.push_back(displayName(book.fieldBytes(page, Field::name)));
-        }
-    }
-    return names;
-}
-
 Result<std::vector<std::string>> scanBirthdays(const RecordStore& store,
                                                std::chrono::year_month_day today) {
     auto counter = store.readNextPage();
     if (!counter) {
         return counter.error();
     }
-    auto book = store.readBook();
-    if (!book) {
-        return book.error();
-    }
-    if (book.value().pageCount() == 0) {
-        // A folder that cannot take the file still has an empty book to scan.
+    std::vector<std::string> names;
+    const auto keys = greetedKeys(today);
+    const auto limit = static_cast<std::uint64_t>(std::max(counter.value() - 1, 0)) * kRecordSize;
+    auto read = readFileInBlocks(
+        store.file(kBookFile), limit, kScanBlockPages * kRecordSize, [&](std::string&& piece) {
+            appendBirthdayNames(BookImage(std::move(piece)), kMaxPage, keys, names);
+        });
+    if (!read && read.error().code == ErrorCode::notFound) {
+        // Opened as every reader opens the book: a missing one is created, and holds nobody.
         (void)touchFile(store.file(kBookFile));
+        return names;
     }
-    return birthdayNames(book.value(), counter.value(), today);
+    if (!read) {
+        return read.error();
+    }
+    return names;
 }
 
 } // namespace marunda

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "common/book_image.h"
 #include "common/record_store.h"
 #include "common/result.h"
 
@@ -35,12 +34,9 @@ std::string genitiveEnding(std::string_view displayName);
 // The greeting line of one person: six blanks, the name and its ending.
 std::string personLine(std::string_view displayName);
 
-// The display names of pages 1 to counter - 1 whose birthday is greeted today, in page order.
-std::vector<std::string> birthdayNames(const BookImage& book, int counter,
-                                       std::chrono::year_month_day today);
-
-// The scan in the program folder: the counter from bilgi.dat, then telefon.dat in one read. An
-// unreadable bilgi.dat or telefon.dat is an error; a missing telefon.dat is created empty, as
+// The display names of pages 1 to counter - 1 whose birthday is greeted today, in page order:
+// the counter from bilgi.dat, then those pages of telefon.dat from one opening, in large blocks.
+// An unreadable bilgi.dat or telefon.dat is an error; a missing telefon.dat is created empty, as
 // every reader of the book does. Nothing else is written.
 Result<std::vector<std::string>> scanBirthdays(const RecordStore& store,
                                                std::chrono::year_month_day today);

@@ -46,6 +46,11 @@ TEST(BirthdayGreeting, GenitiveEndingFollowsTheLastTwoLetters) {
 
 TEST(BirthdayScan, GreetsTodaysDayAndMonthInPageOrder) {
     const std::string name46(46, 'y');
+    // The book is read in blocks of 1024 records: people on both sides of a block's edge.
+    std::vector<Person> large(1100, Person{"Can", "1/1/1990"});
+    for (int page : {1, 1024, 1025, 1099, 1100}) {
+        large[std::size_t(page - 1)] = {"Sayfa " + std::to_string(page), "7/12/1990"};
+    }
     struct Case {
         const char* what;
         std::vector<Person> book;
@@ -95,6 +100,11 @@ TEST(BirthdayScan, GreetsTodaysDayAndMonthInPageOrder) {
          2,
          k7December,
          {"Ali"}},
+        {"across blocks, up to the counter",
+         large,
+         1100,
+         k7December,
+         {"Sayfa 1", "Sayfa 1024", "Sayfa 1025", "Sayfa 1099"}},
         {"counter 1 reads nothing", {{"Ali", "7/12/1980"}}, 1, k7December, {}},
         {"counter past the end of the book", {{"Ali", "7/12/1980"}}, 50, k7December, {"Ali"}},
         {"29 February in a leap year",
