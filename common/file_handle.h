@@ -29,6 +29,8 @@ public:
     Result<std::string> readAt(std::uint64_t offset, std::size_t length);
     Result<void> writeAt(std::uint64_t offset, std::string_view bytes);
     Result<void> flush();
+    // Cuts the file (or extends it with zero bytes) to `size` bytes.
+    Result<void> truncate(std::uint64_t size);
     void close();
 
 private:

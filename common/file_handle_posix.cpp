@@ -2,6 +2,7 @@
 
 #include "common/file_handle.h"
 
+#include "common/file_faults.h"
 #include "common/file_name.h"
 
 #include <cerrno>
@@ -17,7 +18,8 @@ Result<void> FileHandle::open(const std::filesystem::path& file, Mode mode) {
     const int flags = mode == Mode::read        ? O_RDONLY
                       : mode == Mode::readWrite ? O_RDWR | O_CREAT
                                                 : O_WRONLY | O_CREAT | O_TRUNC;
-    fd_ = ::open(file.c_str(), flags | O_CLOEXEC, 0666);
+    const bool refused = mode != Mode::read && file_faults::nextCallFails();
+    fd_ = refused ? -1 : ::open(file.c_str(), flags | O_CLOEXEC, 0666);
     if (fd_ < 0) {
         const auto code = errno == ENOENT && mode == Mode::read ? ErrorCode::notFound
                           : mode == Mode::read                  ? ErrorCode::unreadable
@@ -57,6 +59,9 @@ Result<std::string> FileHandle::readAt(std::uint64_t offset, std::size_t length)
 }
 
 Result<void> FileHandle::writeAt(std::uint64_t offset, std::string_view bytes) {
+    if (file_faults::nextCallFails()) {
+        return makeError(ErrorCode::unwritable, pathText(path_));
+    }
     std::size_t done = 0;
     while (done < bytes.size()) {
         const auto put = ::pwrite(fd_, bytes.data() + done, bytes.size() - done,
@@ -73,7 +78,14 @@ Result<void> FileHandle::writeAt(std::uint64_t offset, std::string_view bytes) {
 }
 
 Result<void> FileHandle::flush() {
-    if (::fsync(fd_) != 0) {
+    if (file_faults::nextCallFails() || ::fsync(fd_) != 0) {
+        return makeError(ErrorCode::unwritable, pathText(path_));
+    }
+    return {};
+}
+
+Result<void> FileHandle::truncate(std::uint64_t size) {
+    if (file_faults::nextCallFails() || ::ftruncate(fd_, static_cast<off_t>(size)) != 0) {
         return makeError(ErrorCode::unwritable, pathText(path_));
     }
     return {};
@@ -87,12 +99,14 @@ void FileHandle::close() {
 }
 
 Result<void> atomicRename(const std::filesystem::path& from, const std::filesystem::path& to) {
-    if (::rename(from.c_str(), to.c_str()) != 0) {
+    if (file_faults::nextCallFails() || ::rename(from.c_str(), to.c_str()) != 0) {
         return makeError(ErrorCode::unwritable, pathText(to));
     }
     // The rename lives in the folder: sync it too, or a crash may bring back the old name.
     auto folder = to.parent_path();
-    const int dir = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY);
+    const bool refused = file_faults::nextCallFails();
+    const int dir =
+        refused ? -1 : ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY);
     if (dir >= 0) {
         ::fsync(dir);
         ::close(dir);

@@ -1,5 +1,6 @@
 #include "common/file_io.h"
 
+#include "common/file_faults.h"
 #include "common/file_handle.h"
 #include "common/file_name.h"
 
@@ -12,6 +13,16 @@ namespace {
 
 Error ioError(ErrorCode code, const fs::path& file) {
     return makeError(code, pathText(file));
+}
+
+// False when the file is still there afterwards; a missing file is no failure.
+bool removeIfThere(const fs::path& file) {
+    if (file_faults::nextCallFails()) {
+        return false;
+    }
+    std::error_code ec;
+    fs::remove(file, ec);
+    return !ec || ec == std::errc::no_such_file_or_directory;
 }
 
 } // namespace
@@ -98,8 +109,7 @@ Result<void> overwriteScratchFile(const fs::path& file, std::string_view bytes) 
 
 Result<void> replaceFileVia(const fs::path& target, const fs::path& temporary,
                             std::string_view bytes) {
-    std::error_code ec;
-    fs::remove(temporary, ec);
+    (void)removeIfThere(temporary);
     {
         FileHandle handle;
         auto step = handle.open(temporary, FileHandle::Mode::create);
@@ -111,12 +121,12 @@ Result<void> replaceFileVia(const fs::path& target, const fs::path& temporary,
         }
         if (!step) {
             handle.close();
-            fs::remove(temporary, ec);
+            (void)removeIfThere(temporary);
             return ioError(ErrorCode::unwritable, target);
         }
     }
     if (auto renamed = atomicRename(temporary, target); !renamed) {
-        fs::remove(temporary, ec);
+        (void)removeIfThere(temporary);
         return renamed;
     }
     return {};
@@ -131,9 +141,7 @@ Result<void> replaceFile(const fs::path& target, std::string_view bytes) {
 }
 
 Result<void> removeFile(const fs::path& file) {
-    std::error_code ec;
-    fs::remove(file, ec);
-    if (ec && ec != std::errc::no_such_file_or_directory) {
+    if (!removeIfThere(file)) {
         return ioError(ErrorCode::unwritable, file);
     }
     return {};
