@@ -6,8 +6,10 @@
 // What Telefon does with its data files when it starts, before it shows page 1.
 namespace marunda {
 
-// Repairs the book (a torn last record, a counter that disagrees with telefon.dat) or, when
-// bilgi.dat is missing or no counter, creates what a first run needs.
+// Removes what interrupted replacements left behind, then repairs the book (a torn last record, a
+// counter that disagrees with telefon.dat) or, when bilgi.dat is missing or no counter, creates
+// what a first run needs. A book of the previous format is refused with previousFormat and left
+// untouched: only the converter may write to it.
 Result<void> openBook(const RecordStore& store);
 
 } // namespace marunda

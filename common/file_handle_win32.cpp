@@ -19,6 +19,7 @@ Result<void> FileHandle::open(const std::filesystem::path& file, Mode mode) {
                                                    : GENERIC_WRITE;
     const DWORD disposition = mode == Mode::read        ? OPEN_EXISTING
                               : mode == Mode::readWrite ? OPEN_ALWAYS
+                              : mode == Mode::createNew ? CREATE_NEW
                                                         : CREATE_ALWAYS;
     const bool refused = mode != Mode::read && file_faults::nextCallFails();
     HANDLE h = refused ? INVALID_HANDLE_VALUE
@@ -114,13 +115,33 @@ void FileHandle::close() {
     }
 }
 
-Result<void> atomicRename(const std::filesystem::path& from, const std::filesystem::path& to) {
+Result<void> renameOver(const std::filesystem::path& from, const std::filesystem::path& to) {
     if (file_faults::nextCallFails() ||
         !::MoveFileExW(from.c_str(), to.c_str(),
                        MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
         return makeError(ErrorCode::unwritable, pathText(to));
     }
     return {};
+}
+
+Result<void> syncFolder(const std::filesystem::path& folder) {
+    // MOVEFILE_WRITE_THROUGH has already made the rename durable.
+    if (file_faults::nextCallFails()) {
+        return makeError(ErrorCode::unwritable, pathText(folder));
+    }
+    return {};
+}
+
+Result<void> atomicRename(const std::filesystem::path& from, const std::filesystem::path& to) {
+    if (auto renamed = renameOver(from, to); !renamed) {
+        return renamed;
+    }
+    return syncFolder(to.parent_path());
+}
+
+bool fileIsWritable(const std::filesystem::path& file) {
+    const DWORD attributes = ::GetFileAttributesW(file.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_READONLY);
 }
 
 } // namespace marunda
