@@ -8,7 +8,7 @@
 
 namespace marunda {
 
-Result<void> openBook(const RecordStore& store) {
+Result<bool> openBook(const RecordStore& store) {
     if (auto bilgi = readFile(store.file(kCounterFile));
         bilgi && isPreviousFormatCounter(bilgi.value())) {
         return makeError(ErrorCode::previousFormat, std::string(kCounterFile));
@@ -18,9 +18,12 @@ Result<void> openBook(const RecordStore& store) {
     removeLeftoverTemporaries(store.folder(), kReplaced);
     (void)removeFile(store.file(kDeleteScratchFile));
     if (store.reconcile()) {
-        return {};
+        return false;
     }
-    return store.createDataFiles();
+    if (auto created = store.createDataFiles(); !created) {
+        return created.error();
+    }
+    return true;
 }
 
 } // namespace marunda
