@@ -11,7 +11,7 @@ namespace marunda {
 Result<bool> openBook(const RecordStore& store) {
     if (auto bilgi = readFile(store.file(kCounterFile));
         bilgi && isPreviousFormatCounter(bilgi.value())) {
-        return makeError(ErrorCode::previousFormat, std::string(kCounterFile));
+        return makeError(ErrorCode::oldFormat, std::string(kCounterFile));
     }
     static constexpr std::array<std::string_view, 4> kReplaced{kBookFile, kCounterFile,
                                                                kPasswordFile, kUpdateFile};

@@ -151,6 +151,19 @@ Result<fs::path> createUniqueTemporary(const fs::path& target, FileHandle& handl
     return ioError(ErrorCode::unwritable, target);
 }
 
+// The named temporary when it lies next to the target (a link may lead elsewhere), else a
+// unique one; opened for writing in `handle`.
+Result<fs::path> openTemporary(const fs::path& target, const fs::path* named, FileHandle& handle) {
+    if (!named || named->parent_path() != target.parent_path()) {
+        return createUniqueTemporary(target, handle);
+    }
+    (void)removeIfThere(*named);
+    if (!handle.open(*named, FileHandle::Mode::createNew)) {
+        return ioError(ErrorCode::unwritable, target);
+    }
+    return *named;
+}
+
 Result<void> writeTemporary(FileHandle& handle, const fs::path& temporary, const fs::path& target,
                             std::string_view bytes) {
     std::error_code ec;
@@ -182,28 +195,17 @@ Result<void> replaceThrough(const fs::path& link, const fs::path* named, std::st
         return ioError(ErrorCode::unwritable, target);
     }
     FileHandle handle;
-    fs::path temporary;
-    // The named temporary serves only next to the target; a link may lead elsewhere.
-    if (named && named->parent_path() == target.parent_path()) {
-        temporary = *named;
-        (void)removeIfThere(temporary);
-        if (auto opened = handle.open(temporary, FileHandle::Mode::createNew); !opened) {
-            return ioError(ErrorCode::unwritable, target);
-        }
-    } else {
-        auto created = createUniqueTemporary(target, handle);
-        if (!created) {
-            return created.error();
-        }
-        temporary = created.value();
+    auto temporary = openTemporary(target, named, handle);
+    if (!temporary) {
+        return temporary.error();
     }
-    auto written = writeTemporary(handle, temporary, target, bytes);
+    auto written = writeTemporary(handle, temporary.value(), target, bytes);
     handle.close();
     if (written) {
-        written = renameOver(temporary, target);
+        written = renameOver(temporary.value(), target);
     }
     if (!written) {
-        (void)removeIfThere(temporary);
+        (void)removeIfThere(temporary.value());
         return ioError(ErrorCode::unwritable, target);
     }
     if (auto synced = syncFolder(target.parent_path()); !synced) {

@@ -7,15 +7,15 @@
 namespace marunda {
 
 enum class ErrorCode {
-    notFound,       // the file does not exist
-    unreadable,     // it exists but could not be opened or read
-    unwritable,     // it could not be created, written, flushed or replaced
-    badFormat,      // its contents do not have the expected form
-    fewerItems,     // a delimited text held fewer items than asked for
-    outOfRange,     // a number lies outside what its field can hold
-    bookFull,       // the next-page counter cannot be raised any further
-    changed,        // what was read earlier is no longer what the file holds
-    previousFormat, // the data files are of the previous format and must be converted first
+    notFound,   // the file does not exist
+    unreadable, // it exists but could not be opened or read
+    unwritable, // it could not be created, written, flushed or replaced
+    badFormat,  // its contents do not have the expected form
+    fewerItems, // a delimited text held fewer items than asked for
+    outOfRange, // a number lies outside what its field can hold
+    bookFull,   // the next-page counter cannot be raised any further
+    changed,    // what was read earlier is no longer what the file holds
+    oldFormat,  // the data files are of the previous format and must be converted first
 };
 
 struct Error {

@@ -25,7 +25,7 @@ bool Ana::loadFirstPage() {
     (void)store_.enterProgramFolder();
     // Mends a counter that disagrees with telefon.dat, or makes what a first run needs.
     auto opened = marunda::openBook(store_);
-    if (!opened && opened.error().code == marunda::ErrorCode::previousFormat) {
+    if (!opened && opened.error().code == marunda::ErrorCode::oldFormat) {
         marunda::ui::MessageBox::critical(
             this, QStringLiteral("Dönüştürme Gerekli"),
             QStringLiteral("Telefon rehberiniz programın önceki sürümünün biçiminde. Rehberi "

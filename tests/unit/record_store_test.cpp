@@ -137,7 +137,7 @@ TEST(OpenBook, NeverWritesToABookOfThePreviousFormat) {
         auto opened = openBook(RecordStore(dir.path()));
         if (previous) {
             ASSERT_FALSE(opened) << bilgi;
-            EXPECT_EQ(opened.error().code, ErrorCode::previousFormat);
+            EXPECT_EQ(opened.error().code, ErrorCode::oldFormat);
             EXPECT_EQ(dir.read("telefon.dat"), oldBook);
             EXPECT_EQ(dir.read("bilgi.dat"), bilgi);
         } else {
