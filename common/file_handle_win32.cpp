@@ -10,6 +10,14 @@
 #include <algorithm>
 
 namespace marunda {
+namespace {
+
+bool readOnly(const std::filesystem::path& file) {
+    const DWORD attributes = ::GetFileAttributesW(file.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY);
+}
+
+} // namespace
 
 Result<void> FileHandle::open(const std::filesystem::path& file, Mode mode) {
     close();
@@ -21,7 +29,8 @@ Result<void> FileHandle::open(const std::filesystem::path& file, Mode mode) {
                               : mode == Mode::readWrite ? OPEN_ALWAYS
                               : mode == Mode::createNew ? CREATE_NEW
                                                         : CREATE_ALWAYS;
-    const bool refused = mode != Mode::read && file_faults::nextCallFails();
+    // A read-only file is refused for writing, for an administrator too.
+    const bool refused = mode != Mode::read && (file_faults::nextCallFails() || readOnly(file));
     HANDLE h = refused ? INVALID_HANDLE_VALUE
                        : ::CreateFileW(file.c_str(), access, FILE_SHARE_READ | FILE_SHARE_WRITE,
                                        nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
