@@ -195,6 +195,7 @@ std::string faultAfterRestart(const Folder& folder, const Operation& op, bool re
 TEST(CrashSafety, EveryOperationSurvivesAFailureAtEveryFileCall) {
     int tried = 0;
     int broken = 0;
+    std::string callsPerOperation;
     for (const auto& op : operations()) {
         int calls = 0;
         {
@@ -205,6 +206,7 @@ TEST(CrashSafety, EveryOperationSurvivesAFailureAtEveryFileCall) {
             calls = file_faults::counted();
             file_faults::disarm();
         }
+        callsPerOperation += std::string(op.name) + " " + std::to_string(calls) + "; ";
         for (int n = 1; n <= calls; ++n) {
             for (auto kind : {file_faults::Kind::once, file_faults::Kind::fromThenOn}) {
                 Folder folder;
@@ -224,5 +226,6 @@ TEST(CrashSafety, EveryOperationSurvivesAFailureAtEveryFileCall) {
             }
         }
     }
-    std::cout << broken << " of " << tried << " fault points broke the book\n";
+    std::cout << "file calls: " << callsPerOperation << "\n"
+              << broken << " of " << tried << " fault points broke the book\n";
 }
