@@ -155,8 +155,15 @@ Result<BookImage> RecordStore::readBook() const {
 }
 
 Result<int> RecordStore::completeTornRecord() const {
-    if (auto created = touchFile(file(kBookFile)); !created) {
-        return created.error();
+    // Only a missing or torn book is written to: a whole one may be write-protected.
+    auto exists = fileExists(file(kBookFile));
+    if (!exists) {
+        return exists.error();
+    }
+    if (!exists.value()) {
+        if (auto created = touchFile(file(kBookFile)); !created) {
+            return created.error();
+        }
     }
     auto size = fileSize(file(kBookFile));
     if (!size) {
