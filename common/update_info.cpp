@@ -17,9 +17,13 @@ Result<UpdateInfo> parseUpdateInfo(std::string_view bytes) {
 }
 
 Result<UpdateInfo> readUpdateFile(const std::filesystem::path& folder) {
-    const auto bytes = readFile(folder / kUpdateFile);
+    // Read with the download's cap: a huge file is not the document and is never shown whole.
+    const auto bytes = readFileRange(folder / kUpdateFile, 0, kUpdateBodyLimit + 1);
     if (!bytes) {
         return bytes.error();
+    }
+    if (bytes.value().size() > kUpdateBodyLimit) {
+        return makeError(ErrorCode::outOfRange, std::string(kUpdateFile));
     }
     return parseUpdateInfo(bytes.value());
 }
