@@ -1,5 +1,7 @@
 #include "common/file_faults.h"
 
+#include <cstdlib>
+
 namespace marunda::file_faults {
 namespace {
 
@@ -33,6 +35,9 @@ bool nextCallFails() {
     ++calls;
     if (firstFailure == 0) {
         return false;
+    }
+    if (failureKind == Kind::processEnd && calls == firstFailure) {
+        std::_Exit(kEndedExitCode); // no destructor, no flush of ours: as abrupt as a kill
     }
     return failureKind == Kind::once ? calls == firstFailure : calls >= firstFailure;
 }

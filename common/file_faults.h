@@ -11,7 +11,10 @@ namespace marunda::file_faults {
 enum class Kind {
     once,       // only call N fails (ENOSPC, EIO), later calls succeed
     fromThenOn, // call N and every later call fail (a crash)
+    processEnd, // the process ends at once, with kEndedExitCode, before call N is made
 };
+
+inline constexpr int kEndedExitCode = 86;
 
 // Starts counting from zero; call `failAt` (1-based) fails, 0 only counts.
 void arm(int failAt, Kind kind);

@@ -259,6 +259,15 @@ Result<void> replaceFile(const fs::path& target, std::string_view bytes,
     return replaceThrough(target, nullptr, bytes, previous);
 }
 
+Result<void> replaceFileKeepingOld(const fs::path& target, std::string_view bytes) {
+    auto old = readFile(target);
+    if (!old && old.error().code != ErrorCode::notFound) {
+        return replaceFile(target, bytes);
+    }
+    const PreviousContents previous{old.ok(), old ? std::string_view(old.value()) : ""};
+    return replaceFile(target, bytes, &previous);
+}
+
 void removeLeftoverTemporaries(const fs::path& folder, std::span<const std::string_view> names) {
     std::vector<fs::path> leftovers;
     std::error_code ec;

@@ -62,6 +62,11 @@ Result<void> replaceFileVia(const std::filesystem::path& target,
 Result<void> replaceFile(const std::filesystem::path& target, std::string_view bytes,
                          const PreviousContents* previous = nullptr);
 
+// replaceFile whose failure always leaves the old file (or none, when there was none): the old
+// contents are read first, to be put back should the replacement fail after its rename. Where
+// they cannot be read, a failure after the rename is reported as it is.
+Result<void> replaceFileKeepingOld(const std::filesystem::path& target, std::string_view bytes);
+
 // Removes what an interrupted replaceFile of each of `names` in `folder` left behind.
 void removeLeftoverTemporaries(const std::filesystem::path& folder,
                                std::span<const std::string_view> names);

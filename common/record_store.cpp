@@ -110,7 +110,7 @@ Result<int> RecordStore::readNextPage() const {
 }
 
 Result<void> RecordStore::writeNextPage(int counter) const {
-    return replaceFile(file(kCounterFile), counterFileBytes(counter));
+    return replaceFileKeepingOld(file(kCounterFile), counterFileBytes(counter));
 }
 
 Result<int> RecordStore::recordCount() const {
@@ -199,10 +199,7 @@ Result<void> RecordStore::createDataFiles() const {
     if (!records) {
         return records.error();
     }
-    auto old = readFile(file(kCounterFile));
-    const PreviousContents previous{old.ok(), old ? std::string_view(old.value()) : ""};
-    return replaceFile(file(kCounterFile), counterFileBytes(counterFor(records.value())),
-                       &previous);
+    return writeNextPage(counterFor(records.value()));
 }
 
 Result<int> RecordStore::reconcile() const {

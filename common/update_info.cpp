@@ -44,7 +44,7 @@ Result<UpdateInfo> acceptUpdateResponse(const std::filesystem::path& folder, int
     if (!info) {
         return info;
     }
-    if (auto written = replaceFile(folder / kUpdateFile, body); !written) {
+    if (auto written = replaceFileKeepingOld(folder / kUpdateFile, body); !written) {
         return written.error();
     }
     return info;
