@@ -32,11 +32,15 @@ bool removeIfThere(const fs::path& file) {
 
 Result<bool> fileExists(const fs::path& file) {
     std::error_code ec;
-    const bool exists = fs::is_regular_file(file, ec);
+    const auto status = fs::status(file, ec);
     if (ec && ec != std::errc::no_such_file_or_directory) {
         return ioError(ErrorCode::unreadable, file);
     }
-    return exists;
+    // A folder (or anything else) under the file's name is no missing file: it is in the way.
+    if (fs::exists(status) && !fs::is_regular_file(status)) {
+        return ioError(ErrorCode::unreadable, file);
+    }
+    return fs::is_regular_file(status);
 }
 
 Result<std::uint64_t> fileSize(const fs::path& file) {

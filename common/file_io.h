@@ -12,6 +12,7 @@
 // Every call opens, uses and closes its file; no handle outlives it.
 namespace marunda {
 
+// Something that is not a file under that name (a folder) is `unreadable`, not a missing file.
 Result<bool> fileExists(const std::filesystem::path& file);
 // Missing file -> ErrorCode::notFound.
 Result<std::uint64_t> fileSize(const std::filesystem::path& file);

@@ -48,6 +48,12 @@ bool Ana::loadFirstPage() {
     }
     if (auto record = store_.readPage(1)) {
         showPage(1, record.value());
+    } else {
+        // An empty page would pass for an empty book: say that the records cannot be read.
+        marunda::ui::MessageBox::critical(
+            this, QStringLiteral("Hata"),
+            QStringLiteral("'telefon.dat' dosyası okunamıyor, kayıtlar gösterilemiyor. ") +
+                marunda::ui::supportSentence());
     }
     return true;
 }
