@@ -1,5 +1,7 @@
 #include "common/file_io.h"
 
+#include <algorithm>
+
 #include "common/file_handle.h"
 #include "common/file_name.h"
 
@@ -50,6 +52,28 @@ Result<std::string> readFileRange(const fs::path& file, std::uint64_t offset, st
         return opened.error();
     }
     return handle.readAt(offset, length);
+}
+
+Result<void> readFileInBlocks(const fs::path& file, std::uint64_t limit, std::size_t blockSize,
+                              const std::function<void(std::string&& piece)>& take) {
+    FileHandle handle;
+    if (auto opened = handle.open(file, FileHandle::Mode::read); !opened) {
+        return opened.error();
+    }
+    for (std::uint64_t offset = 0; offset < limit; offset += blockSize) {
+        const auto wanted =
+            static_cast<std::size_t>(std::min<std::uint64_t>(blockSize, limit - offset));
+        auto piece = handle.readAt(offset, wanted);
+        if (!piece) {
+            return piece.error();
+        }
+        const bool last = piece.value().size() < wanted;
+        take(std::move(piece).value());
+        if (last) {
+            break;
+        }
+    }
+    return {};
 }
 
 Result<void> writeFileAt(const fs::path& file, std::uint64_t offset, std::string_view bytes) {

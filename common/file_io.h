@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -18,6 +19,13 @@ Result<std::string> readFile(const std::filesystem::path& file);
 // Up to `length` bytes from `offset`; fewer (or none) where the file ends earlier.
 Result<std::string> readFileRange(const std::filesystem::path& file, std::uint64_t offset,
                                   std::size_t length);
+
+// The file from its start in pieces of `blockSize` bytes, at most `limit` bytes in all, from one
+// opening; each piece is handed on before the next is read, so that a scan works on bytes still
+// fresh in the processor's cache and never holds the whole file.
+Result<void> readFileInBlocks(const std::filesystem::path& file, std::uint64_t limit,
+                              std::size_t blockSize,
+                              const std::function<void(std::string&& piece)>& take);
 
 // One write at `offset` (creating the file when missing), flushed to the disk before returning.
 Result<void> writeFileAt(const std::filesystem::path& file, std::uint64_t offset,

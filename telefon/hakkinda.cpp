@@ -112,5 +112,5 @@ void Hakkinda::mouseMoveEvent(QMouseEvent* event) {
 void Hakkinda::openUpdate() {
     // One update window for the program; it stays open when the About window closes.
     static marunda::ui::SingleWindow<marunda::Update> update;
-    update.open(ana_.store().folder(), marunda::Update::Host::telefon, &ana_);
+    update.open(ana_.store().folder(), QStringLiteral("Lütfen Bekleyin..."), &ana_);
 }

@@ -27,11 +27,6 @@ QString fromFile(std::string_view bytes) {
     return QString::fromStdString(decodeCp1254(bytes));
 }
 
-QString waitingText(Update::Host host) {
-    return host == Update::Host::zilora ? QStringLiteral("Lütfen Bekleyin")
-                                        : QStringLiteral("Lütfen Bekleyin...");
-}
-
 QString failureText() {
     return QStringLiteral("Güncelleme sırasında beklenmeyen bir hata oluştu lütfen daha sonra "
                           "tekrar deneyin. ") +
@@ -46,10 +41,10 @@ QLabel* caption(const char* name, const QString& text, QWidget* parent) {
 
 } // namespace
 
-Update::Update(std::filesystem::path folder, Host host, QWidget* parent)
+Update::Update(std::filesystem::path folder, QString waitingText, QWidget* parent)
     : QDialog(parent)
     , folder_(std::move(folder))
-    , host_(host)
+    , waitingText_(std::move(waitingText))
     , download_(new UpdateDownload(this)) {
     setObjectName(QStringLiteral("update"));
     setWindowTitle(QStringLiteral("Telefon Rehberi Internet Bilgi Güncellemesi"));
@@ -164,7 +159,7 @@ void Update::showInfo(const UpdateInfo& info) {
 // The wait ends with durum empty whatever the outcome: a "please wait" left standing after a
 // failure would tell the user something is still running.
 void Update::setWaiting(bool waiting) {
-    durum_->setText(waiting ? waitingText(host_) : QString());
+    durum_->setText(waiting ? waitingText_ : QString());
     command1_->setEnabled(!waiting);
     command2_->setEnabled(!waiting);
 }

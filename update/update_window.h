@@ -1,6 +1,5 @@
 #pragma once
 
-#include "common/program_folder.h"
 #include "common/update_info.h"
 
 #include <QDialog>
@@ -18,14 +17,11 @@ namespace marunda {
 class UpdateDownload;
 
 // The window "update": shows the last downloaded version information and fetches a new one from
-// the update server. Telefon and Zilora share it; they differ only in the waiting text.
+// the update server. Telefon and Zilora share it; each program gives its own waiting text.
 class Update : public QDialog {
     Q_OBJECT
 public:
-    enum class Host { telefon, zilora };
-
-    explicit Update(std::filesystem::path folder = programFolder(), Host host = Host::telefon,
-                    QWidget* parent = nullptr);
+    Update(std::filesystem::path folder, QString waitingText, QWidget* parent = nullptr);
     ~Update() override;
 
     void setDownloadDeadline(std::chrono::milliseconds deadline);
@@ -43,7 +39,7 @@ private:
     void setWaiting(bool waiting);
 
     std::filesystem::path folder_;
-    Host host_;
+    QString waitingText_;
     UpdateDownload* download_;
     QLineEdit* version_ = nullptr;
     QLineEdit* tarih_ = nullptr;

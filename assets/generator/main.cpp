@@ -1,7 +1,9 @@
-// Draws the suite's pictures and icons into the folder named on the command line.
+// Draws the suite's pictures and icons, and makes its sounds, into the folder named on the
+// command line.
 #include "artwork.h"
 
 #include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 
 #include <cstdio>
@@ -18,7 +20,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     std::vector<Artwork> all = anaArtwork();
-    for (auto more : {iconArtwork, aboutArtwork}) {
+    for (auto more : {iconArtwork, aboutArtwork, cakeArtwork}) {
         for (auto& art : more()) {
             all.push_back(std::move(art));
         }
@@ -26,6 +28,13 @@ int main(int argc, char** argv) {
     for (const Artwork& art : all) {
         if (!art.draw().save(out.filePath(art.file), "PNG")) {
             std::fprintf(stderr, "cannot write %s\n", qPrintable(art.file));
+            return 1;
+        }
+    }
+    for (const Sound& sound : soundArtwork()) {
+        QFile file(out.filePath(sound.file));
+        if (!file.open(QIODevice::WriteOnly) || file.write(sound.make()) < 0) {
+            std::fprintf(stderr, "cannot write %s\n", qPrintable(sound.file));
             return 1;
         }
     }

@@ -57,8 +57,9 @@ class UpdateTest : public guitest::FolderFixture {
 private:
     QTemporaryDir settingsDir_;
 
-    std::unique_ptr<Update> open(Update::Host host = Update::Host::telefon) {
-        auto window = std::make_unique<Update>(folder_->path(), host);
+    std::unique_ptr<Update>
+    open(const QString& waitingText = QStringLiteral("Lütfen Bekleyin...")) {
+        auto window = std::make_unique<Update>(folder_->path(), waitingText);
         window->setDownloadDeadline(std::chrono::milliseconds(500));
         window->show();
         return window;
@@ -220,7 +221,7 @@ private slots:
         HttpTestServer server;
         server.setMode(HttpTestServer::Mode::silent);
         setServer(local(server));
-        const auto window = open(Update::Host::zilora);
+        const auto window = open(QStringLiteral("Lütfen Bekleyin"));
         guitest::click(button(*window, "Command1"));
         QCOMPARE(durum(*window), QStringLiteral("Lütfen Bekleyin"));
         QTRY_VERIFY(!window->isWaiting());

@@ -1,0 +1,115 @@
+// Zilora on a real X screen started before any notification area, as at a logon: the rounded
+// greeting and dragging it, then the icon as soon as a tray host starts, and the mouse on it.
+#include "zilora_test_support.h"
+
+#include "reminder/ana.h"
+#include "reminder/pasta.h"
+#include "ui/message_box.h"
+
+#include <QApplication>
+#include <QMenu>
+#include <QProcess>
+#include <QScreen>
+
+namespace {
+
+bool xdotool(const QStringList& arguments) {
+    return QProcess::execute("xdotool", arguments) == 0;
+}
+
+QString number(int value) {
+    return QString::number(value);
+}
+
+} // namespace
+
+class ZiloraScreenTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<guitest::ProgramFolder> folder_;
+    std::unique_ptr<marunda::zilora::Ana> ana_;
+    QProcess tray_;
+
+    marunda::zilora::Pasta* pasta() const { return ana_->pasta(); }
+    int starts() const { return int(folder_->read("started.txt").count("started\n")); }
+
+private slots:
+    void initTestCase() {
+        marunda::ui::MessageBox::setTestMode(true);
+        folder_ = std::make_unique<guitest::ProgramFolder>();
+        zilora_test::writeBook(*folder_, {{"Ayşe", "7/12/1980"}, {"Mehmet", "7/12/----"}});
+        folder_->write("Telefon", "#!/bin/sh\necho started >> started.txt\n");
+        QFile::setPermissions(folder_->filePath("Telefon"),
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        ana_ = std::make_unique<marunda::zilora::Ana>(folder_->path(),
+                                                      [] { return zilora_test::k7December; });
+        ana_->load();
+        QVERIFY(QTest::qWaitForWindowExposed(pasta()));
+    }
+    void cleanupTestCase() {
+        ana_.reset();
+        tray_.terminate();
+        tray_.waitForFinished();
+        folder_.reset();
+    }
+
+    void greetingIsRounded() {
+        const QPoint origin = pasta()->mapToGlobal(QPoint());
+        const QImage drawn = pasta()->grab().toImage();
+        const QPoint centre(171, 123);
+        QImage screen;
+        QTRY_VERIFY((screen = pasta()->screen()->grabWindow(0).toImage(),
+                     screen.pixel(origin + centre) == drawn.pixel(centre)));
+        const QRgb behind = screen.pixel(2, 2);
+        for (const QPoint corner : {QPoint(2, 2), QPoint(340, 2), QPoint(2, 243)}) {
+            QCOMPARE(screen.pixel(origin + corner), behind);
+        }
+        QVERIFY(screen.pixel(origin + QPoint(171, 2)) != behind);
+    }
+
+    void anyButtonDragsTheGreeting() {
+        // From a new point each time: xdotool waits for a move to where the pointer already is.
+        const std::pair<const char*, QPoint> presses[] = {{"1", {171, 60}}, {"3", {120, 80}}};
+        for (const auto& [button, from] : presses) {
+            const QPoint before = pasta()->pos();
+            const QPoint press = pasta()->mapToGlobal(from);
+            QVERIFY(xdotool({"mousemove", "--sync", number(press.x()), number(press.y()),
+                             "mousedown", button, "mousemove", "--sync", number(press.x() + 40),
+                             number(press.y() + 30), "mouseup", button}));
+            QTRY_COMPARE(pasta()->pos(), before + QPoint(40, 30));
+        }
+    }
+
+    void iconShowsWhenTheTrayHostStarts() {
+        QVERIFY(!QSystemTrayIcon::isSystemTrayAvailable());
+        tray_.start("trayer", {"--edge", "top", "--align", "right", "--widthtype", "pixel",
+                               "--width", "96", "--heighttype", "pixel", "--height", "24"});
+        QVERIFY(tray_.waitForStarted());
+        auto* icon = ana_->trayIcon();
+        // Until the host has taken the icon in, it stands at the screen's corner.
+        QTRY_VERIFY_WITH_TIMEOUT(
+            icon->geometry().isValid() && icon->geometry().topLeft() != QPoint(), 10000);
+    }
+
+    void doubleClickStartsTelefonAndTheRightButtonOpensTheMenu() {
+        const QPoint at = ana_->trayIcon()->geometry().center();
+        QVERIFY(xdotool({"mousemove", "--sync", number(at.x()), number(at.y()), "click", "--repeat",
+                         "2", "--delay", "60", "1"}));
+        QTRY_COMPARE(starts(), 1);
+        QVERIFY(xdotool({"click", "3"}));
+        QTRY_VERIFY(ana_->menu()->isVisible());
+        ana_->menu()->hide();
+        QVERIFY(marunda::ui::MessageBox::shown().isEmpty());
+    }
+
+    void doubleClickHidesTheGreeting() {
+        const QPoint at = pasta()->mapToGlobal(QPoint(171, 60));
+        QVERIFY(xdotool({"mousemove", "--sync", number(at.x()), number(at.y()), "click", "--repeat",
+                         "2", "--delay", "60", "1"}));
+        QTRY_VERIFY(!pasta()->isVisible());
+        QVERIFY(ana_->trayIcon()->isVisible());
+    }
+};
+
+QTEST_MAIN(ZiloraScreenTest)
+#include "zilora_screen_test.moc"
