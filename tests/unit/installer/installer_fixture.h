@@ -3,6 +3,7 @@
 #include "installer/installation.h"
 #include "installer/medium.h"
 #include "installer/removal.h"
+#include "installer/utf8_path.h"
 #include "platform/fake/fake_platform.h"
 #include "temp_folder.h"
 
@@ -26,17 +27,24 @@ protected:
         for (const auto& file : marunda::installer::installedFiles()) {
             root.write("medium/" + file.source, "contents of " + file.source);
         }
-        root.write("medium/Kur", "contents of Kur");
+        root.write("medium/" + kur(), "contents of Kur");
     }
 
-    std::filesystem::path folder(const std::string& name = "Telefon") const { return root / name; }
+    // Names are UTF-8, on every system.
+    std::filesystem::path folder(const std::string& name = "Telefon") const {
+        return root / marunda::installer::pathFromUtf8(name);
+    }
+    static std::string utf8(const std::filesystem::path& path) {
+        const auto text = path.u8string();
+        return {text.begin(), text.end()};
+    }
+    static std::string kur() { return marunda::installer::programName("Kur"); }
     std::string windowsFile(const std::string& name) const { return root.read("windows/" + name); }
 
     // Installs into `name` (created when missing), saying yes to every question.
     marunda::installer::InstallReport install(const std::string& name = "Telefon") {
-        const auto target = folder(name).u8string();
         return marunda::installer::install(
-            {root / "medium", root / "medium/Kur", std::string(target.begin(), target.end())},
+            {root / "medium", root / "medium" / kur(), utf8(folder(name))},
             {[this] { ++conversionNotices; }, [] { return true; },
              [this](int value) {
                  progress.push_back(value);

@@ -8,7 +8,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-const std::string kBackup = "desktop/Marunda Kayıt Dosyaları/";
+const fs::path kBackup = fs::path("desktop") / pathFromUtf8("Marunda Kayıt Dosyaları");
 const std::string kReadMeBytes = "Bu klas\xF6rdeki dosyalar\xFD kullanmak i\xE7in, Marunda "
                                  "program\xFDn\xFD kurduktan sonra program\xFDn oldu\xF0u "
                                  "klas\xF6re kopyalay\xFDn\r\n";
@@ -31,7 +31,7 @@ protected:
         EXPECT_TRUE(fake::state().desktopShortcuts.empty());
         EXPECT_TRUE(fake::state().logonEntries.empty());
         EXPECT_FALSE(root.exists("windows/Marunda_17.log"));
-        EXPECT_TRUE(root.exists("windows/Telefon_Kur_17"));
+        EXPECT_TRUE(fs::exists(root / "windows" / uninstallerName()));
     }
 };
 
@@ -50,14 +50,14 @@ TEST_F(RemovalTest, WithoutBackupRemovesTheFolderAndEveryEntry) {
 // An old backup folder is reused: copies and read-me are written anew.
 TEST_F(RemovalTest, BackupSavesTheDataFilesThatExist) {
     fs::create_directories(root / kBackup);
-    root.write(kBackup + "telefon.dat", "old copy");
-    root.write(kBackup + "Beni Oku.txt", "old text");
+    root.write(kBackup / "telefon.dat", "old copy");
+    root.write(kBackup / "Beni Oku.txt", "old text");
 
     ASSERT_EQ(remove(true).stop, RemovalStop::none);
-    EXPECT_EQ(root.read(kBackup + "telefon.dat"), "book telefon.dat");
-    EXPECT_EQ(root.read(kBackup + "bilgi.dat"), "book bilgi.dat");
-    EXPECT_FALSE(root.exists(kBackup + "data.dat"));
-    EXPECT_EQ(root.read(kBackup + "Beni Oku.txt"), kReadMeBytes);
+    EXPECT_EQ(root.read(kBackup / "telefon.dat"), "book telefon.dat");
+    EXPECT_EQ(root.read(kBackup / "bilgi.dat"), "book bilgi.dat");
+    EXPECT_FALSE(root.exists(kBackup / "data.dat"));
+    EXPECT_EQ(root.read(kBackup / "Beni Oku.txt"), kReadMeBytes);
     EXPECT_EQ(std::distance(fs::directory_iterator(root / kBackup), fs::directory_iterator()), 3);
     EXPECT_FALSE(root.exists("Telefon"));
     expectNothingOfOursLeft();
@@ -69,11 +69,11 @@ TEST_F(RemovalTest, ForeignFilesSurviveAndKeepTheFolder) {
     fs::create_directories(root / "Telefon/Resimler");
     const auto report = remove(false);
     EXPECT_EQ(report.stop, RemovalStop::none);
-    EXPECT_EQ(report.folder, folder().string());
+    EXPECT_EQ(report.folder, utf8(folder()));
     EXPECT_EQ(report.remaining, (std::vector<std::string>{"Resimler", "mektup.txt"}));
     EXPECT_EQ(root.read("Telefon/mektup.txt"), "the user's own");
     EXPECT_FALSE(root.exists("Telefon/telefon.dat"));
-    EXPECT_FALSE(root.exists("Telefon/Telefon"));
+    EXPECT_FALSE(fs::exists(folder() / programName("Telefon")));
     expectNothingOfOursLeft();
 }
 
@@ -86,10 +86,10 @@ TEST_F(RemovalTest, FailingBackupStopsBeforeAnythingIsDeleted) {
     } cases[] = {
         {"a data file cannot be copied",
          [this] { fs::create_directories(root / kBackup / "bilgi.dat"); },
-         (folder() / "bilgi.dat").string()},
+         utf8(folder() / "bilgi.dat")},
         {"the read-me cannot be written",
          [this] { fs::create_directories(root / kBackup / "Beni Oku.txt"); },
-         (root / kBackup / "Beni Oku.txt").string()},
+         utf8(root / kBackup / "Beni Oku.txt")},
         {"no backup folder", [this] { root.write("desktop", ""); }, ""},
     };
     for (const auto& c : cases) {
@@ -101,7 +101,7 @@ TEST_F(RemovalTest, FailingBackupStopsBeforeAnythingIsDeleted) {
             EXPECT_EQ(report.detail, c.detail) << c.what;
         }
         EXPECT_EQ(root.read("Telefon/telefon.dat"), "book telefon.dat") << c.what;
-        EXPECT_TRUE(root.exists("Telefon/Telefon")) << c.what;
+        EXPECT_TRUE(fs::exists(folder() / programName("Telefon"))) << c.what;
         EXPECT_TRUE(root.exists("windows/Marunda_17.log")) << c.what;
         EXPECT_EQ(fake::state().logonEntries.size(), 1u) << c.what;
         EXPECT_TRUE(progress.empty()) << c.what;
