@@ -20,19 +20,27 @@ Result<int> appendRecord(const RecordStore& store, const ContactRecord& record) 
     if (!counter) {
         return counter;
     }
-    auto records = store.recordCount();
-    if (!records) {
-        return records;
+    auto size = fileSize(store.file(kBookFile));
+    if (!size && size.error().code != ErrorCode::notFound) {
+        return size.error();
     }
-    const int page = std::min(counter.value(), records.value() + 1);
+    const std::uint64_t oldSize = size.valueOr(0);
+    // After the last whole record, whatever the counter says: a stale counter must never lead
+    // to an existing contact being overwritten.
+    const auto page =
+        static_cast<int>(std::min<std::uint64_t>(oldSize / kRecordSize + 1, kMaxPage));
     if (counter.value() >= kMaxPage || page >= kMaxPage) {
         return makeError(ErrorCode::bookFull, std::to_string(page));
     }
-    if (auto written = store.writePage(page, record); !written) {
-        return written.error();
+    auto step = store.writePage(page, record);
+    if (step) {
+        step = store.writeNextPage(page + 1);
     }
-    if (auto raised = store.writeNextPage(page + 1); !raised) {
-        return raised.error();
+    if (!step) {
+        // Cut the record off again, or the next start would count what was reported as not
+        // saved. (The counter is derived from telefon.dat then, whatever it holds.)
+        (void)truncateFile(store.file(kBookFile), oldSize);
+        return step.error();
     }
     return page;
 }
@@ -57,6 +65,8 @@ Result<int> rewriteRecord(const RecordStore& store, int page, const ContactRecor
         return appendRecord(store, record);
     }
     if (auto written = store.writePage(page, record); !written) {
+        // A write that failed at its flush may still have changed the page: put it back.
+        (void)store.writePage(page, opened);
         return written.error();
     }
     return page;
@@ -67,13 +77,17 @@ Result<int> deletePage(const RecordStore& store, int page) {
     if (!bytes && bytes.error().code != ErrorCode::notFound) {
         return bytes.error();
     }
-    std::string book = bytes ? std::move(bytes).value() : std::string();
+    const std::string book = bytes ? std::move(bytes).value() : std::string();
     const auto records = static_cast<long long>(book.size() / kRecordSize);
     if (page < 1 || page > records) {
         return makeError(ErrorCode::outOfRange, std::to_string(page));
     }
-    book.erase(static_cast<std::size_t>(page - 1) * kRecordSize, kRecordSize);
-    if (auto replaced = replaceFileVia(store.file(kBookFile), store.file(kDeleteScratchFile), book);
+    const auto cut = static_cast<std::size_t>(page - 1) * kRecordSize;
+    std::string remaining = book.substr(0, cut);
+    remaining.append(book, cut + kRecordSize);
+    const PreviousContents previous{true, book};
+    if (auto replaced = replaceFileVia(store.file(kBookFile), store.file(kDeleteScratchFile),
+                                       remaining, &previous);
         !replaced) {
         return replaced.error();
     }

@@ -12,16 +12,17 @@ namespace marunda {
 
 inline constexpr std::string_view kDeleteScratchFile = "sil.txt";
 
-// Writes a new record at the counter's page (flushed), then raises the counter; returns the page.
-// A full book (the counter cannot be raised past the page) is refused with bookFull before
-// anything is written. A counter left behind the records by an earlier failed raise lets a retry
-// overwrite that uncounted record; one beyond the records never leaves a hole.
+// Writes a new record after the last whole record of telefon.dat (flushed), then raises the
+// counter; returns the page. A full book (the counter cannot be raised past the page) is refused
+// with bookFull before anything is written. When a step fails the record is cut off again, so
+// that a reported failure leaves the book as it was.
 Result<int> appendRecord(const RecordStore& store, const ContactRecord& record);
 
 // Writes a changed record back at its page, provided the page still holds `opened`, the record
 // the change started from; otherwise (the page was deleted, moved up or filled meanwhile) it is
-// refused with `changed` and nothing is written. A page past the last record (the empty page 1
-// of an empty book) becomes a new record, so that the counter counts it. Returns the page written.
+// refused with `changed` and nothing is written. A failed write puts `opened` back. A page past the
+// last record (the empty page 1 of an empty book) becomes a new record, so that the counter counts
+// it. Returns the page written.
 Result<int> rewriteRecord(const RecordStore& store, int page, const ContactRecord& opened,
                           const ContactRecord& record);
 

@@ -82,16 +82,28 @@ void appendUtf8(std::string& out, char32_t ch) {
     }
 }
 
+namespace {
+
+// Not overlong, not a surrogate, not past U+10FFFF.
+bool wellFormed(char32_t ch, int extra) {
+    static constexpr char32_t kLeast[] = {0, 0x80, 0x800, 0x10000};
+    return ch >= kLeast[extra] && ch <= 0x10FFFF && (ch < 0xD800 || ch > 0xDFFF);
+}
+
+} // namespace
+
 std::u32string utf8ToUtf32(std::string_view utf8) {
     std::u32string out;
     out.reserve(utf8.size());
     size_t i = 0;
     while (i < utf8.size()) {
         const auto lead = static_cast<unsigned char>(utf8[i]);
+        // C0, C1 could only start overlong forms; F5 and above, characters past U+10FFFF.
         const int extra = lead < 0x80    ? 0
+                          : lead >= 0xF5 ? -1
                           : lead >= 0xF0 ? 3
                           : lead >= 0xE0 ? 2
-                          : lead >= 0xC0 ? 1
+                          : lead >= 0xC2 ? 1
                                          : -1;
         if (extra < 0 || (extra > 0 && i + extra >= utf8.size())) {
             out += U'\uFFFD';
@@ -105,6 +117,7 @@ std::u32string utf8ToUtf32(std::string_view utf8) {
             good = good && (next & 0xC0) == 0x80;
             ch = (ch << 6) | (next & 0x3F);
         }
+        good = good && wellFormed(ch, extra);
         out += good ? ch : U'\uFFFD';
         i += good ? extra + 1 : 1;
     }
@@ -187,12 +200,16 @@ std::string encodeCp1254(std::string_view utf8) {
 }
 
 bool fitsCp1254(std::string_view utf8) {
+    return !firstOutsideCp1254(utf8);
+}
+
+std::optional<char32_t> firstOutsideCp1254(std::string_view utf8) {
     for (char32_t ch : utf8ToUtf32(utf8)) {
         if (!unicodeToCp1254(ch)) {
-            return false;
+            return ch;
         }
     }
-    return true;
+    return std::nullopt;
 }
 
 } // namespace marunda

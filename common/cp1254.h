@@ -15,6 +15,8 @@ std::string decodeCp1254(std::string_view bytes);
 // Characters the code page cannot hold become "?".
 std::string encodeCp1254(std::string_view utf8);
 bool fitsCp1254(std::string_view utf8);
+// The first character that the code page cannot hold, if any.
+std::optional<char32_t> firstOutsideCp1254(std::string_view utf8);
 
 // UTF-8 helpers; malformed sequences decode to U+FFFD.
 std::u32string utf8ToUtf32(std::string_view utf8);

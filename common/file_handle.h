@@ -17,6 +17,7 @@ public:
         read,      // existing file, read only
         readWrite, // created empty when missing, never truncated
         create,    // created or truncated, write only
+        createNew, // created, write only; fails when the file exists
     };
 
     FileHandle() = default;
@@ -29,6 +30,8 @@ public:
     Result<std::string> readAt(std::uint64_t offset, std::size_t length);
     Result<void> writeAt(std::uint64_t offset, std::string_view bytes);
     Result<void> flush();
+    // Cuts the file (or extends it with zero bytes) to `size` bytes.
+    Result<void> truncate(std::uint64_t size);
     void close();
 
 private:
@@ -42,5 +45,11 @@ private:
 
 // Renames `from` over `to` (which may exist) and makes the rename itself durable.
 Result<void> atomicRename(const std::filesystem::path& from, const std::filesystem::path& to);
+// The two halves of atomicRename: the rename, and the sync of the folder that makes it durable.
+Result<void> renameOver(const std::filesystem::path& from, const std::filesystem::path& to);
+Result<void> syncFolder(const std::filesystem::path& folder);
+
+// Whether this user may write to an existing file (not a read-only one).
+bool fileIsWritable(const std::filesystem::path& file);
 
 } // namespace marunda

@@ -2,6 +2,7 @@
 
 #include "common/file_handle.h"
 
+#include "common/file_faults.h"
 #include "common/file_name.h"
 
 #include <cerrno>
@@ -10,19 +11,34 @@
 #include <unistd.h>
 
 namespace marunda {
+namespace {
+
+// A file that grants nobody write access is read-only, for root too.
+bool writableByMode(int fd) {
+    struct stat info {};
+    return ::fstat(fd, &info) == 0 && (info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) != 0;
+}
+
+} // namespace
 
 Result<void> FileHandle::open(const std::filesystem::path& file, Mode mode) {
     close();
     path_ = file;
     const int flags = mode == Mode::read        ? O_RDONLY
                       : mode == Mode::readWrite ? O_RDWR | O_CREAT
+                      : mode == Mode::createNew ? O_WRONLY | O_CREAT | O_EXCL
                                                 : O_WRONLY | O_CREAT | O_TRUNC;
-    fd_ = ::open(file.c_str(), flags | O_CLOEXEC, 0666);
+    const bool refused = mode != Mode::read && file_faults::nextCallFails();
+    fd_ = refused ? -1 : ::open(file.c_str(), flags | O_CLOEXEC, 0666);
     if (fd_ < 0) {
         const auto code = errno == ENOENT && mode == Mode::read ? ErrorCode::notFound
                           : mode == Mode::read                  ? ErrorCode::unreadable
                                                                 : ErrorCode::unwritable;
         return makeError(code, pathText(file));
+    }
+    if (mode != Mode::read && !writableByMode(fd_)) {
+        close();
+        return makeError(ErrorCode::unwritable, pathText(file));
     }
     return {};
 }
@@ -57,6 +73,9 @@ Result<std::string> FileHandle::readAt(std::uint64_t offset, std::size_t length)
 }
 
 Result<void> FileHandle::writeAt(std::uint64_t offset, std::string_view bytes) {
+    if (file_faults::nextCallFails()) {
+        return makeError(ErrorCode::unwritable, pathText(path_));
+    }
     std::size_t done = 0;
     while (done < bytes.size()) {
         const auto put = ::pwrite(fd_, bytes.data() + done, bytes.size() - done,
@@ -73,7 +92,14 @@ Result<void> FileHandle::writeAt(std::uint64_t offset, std::string_view bytes) {
 }
 
 Result<void> FileHandle::flush() {
-    if (::fsync(fd_) != 0) {
+    if (file_faults::nextCallFails() || ::fsync(fd_) != 0) {
+        return makeError(ErrorCode::unwritable, pathText(path_));
+    }
+    return {};
+}
+
+Result<void> FileHandle::truncate(std::uint64_t size) {
+    if (file_faults::nextCallFails() || ::ftruncate(fd_, static_cast<off_t>(size)) != 0) {
         return makeError(ErrorCode::unwritable, pathText(path_));
     }
     return {};
@@ -86,18 +112,42 @@ void FileHandle::close() {
     }
 }
 
-Result<void> atomicRename(const std::filesystem::path& from, const std::filesystem::path& to) {
-    if (::rename(from.c_str(), to.c_str()) != 0) {
+Result<void> renameOver(const std::filesystem::path& from, const std::filesystem::path& to) {
+    if (file_faults::nextCallFails() || ::rename(from.c_str(), to.c_str()) != 0) {
         return makeError(ErrorCode::unwritable, pathText(to));
     }
-    // The rename lives in the folder: sync it too, or a crash may bring back the old name.
-    auto folder = to.parent_path();
+    return {};
+}
+
+Result<void> syncFolder(const std::filesystem::path& folder) {
+    if (file_faults::nextCallFails()) {
+        return makeError(ErrorCode::unwritable, pathText(folder));
+    }
     const int dir = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY);
-    if (dir >= 0) {
-        ::fsync(dir);
-        ::close(dir);
+    if (dir < 0) {
+        // A folder we may not read cannot be synced by anyone: the rename stands as it is.
+        return {};
+    }
+    const bool synced = ::fsync(dir) == 0 || errno == EINVAL || errno == ENOTSUP;
+    ::close(dir);
+    if (!synced) {
+        return makeError(ErrorCode::unwritable, pathText(folder));
     }
     return {};
+}
+
+Result<void> atomicRename(const std::filesystem::path& from, const std::filesystem::path& to) {
+    if (auto renamed = renameOver(from, to); !renamed) {
+        return renamed;
+    }
+    // The rename lives in the folder: sync it too, or a crash may bring back the old name.
+    return syncFolder(to.parent_path());
+}
+
+bool fileIsWritable(const std::filesystem::path& file) {
+    struct stat info {};
+    return ::access(file.c_str(), W_OK) == 0 && ::stat(file.c_str(), &info) == 0 &&
+           (info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) != 0;
 }
 
 } // namespace marunda

@@ -2,6 +2,7 @@
 
 #include "common/file_handle.h"
 
+#include "common/file_faults.h"
 #include "common/file_name.h"
 
 #include <windows.h>
@@ -9,6 +10,14 @@
 #include <algorithm>
 
 namespace marunda {
+namespace {
+
+bool readOnly(const std::filesystem::path& file) {
+    const DWORD attributes = ::GetFileAttributesW(file.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY);
+}
+
+} // namespace
 
 Result<void> FileHandle::open(const std::filesystem::path& file, Mode mode) {
     close();
@@ -18,11 +27,15 @@ Result<void> FileHandle::open(const std::filesystem::path& file, Mode mode) {
                                                    : GENERIC_WRITE;
     const DWORD disposition = mode == Mode::read        ? OPEN_EXISTING
                               : mode == Mode::readWrite ? OPEN_ALWAYS
+                              : mode == Mode::createNew ? CREATE_NEW
                                                         : CREATE_ALWAYS;
-    HANDLE h = ::CreateFileW(file.c_str(), access, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                             disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
+    // A read-only file is refused for writing, for an administrator too.
+    const bool refused = mode != Mode::read && (file_faults::nextCallFails() || readOnly(file));
+    HANDLE h = refused ? INVALID_HANDLE_VALUE
+                       : ::CreateFileW(file.c_str(), access, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                       nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (h == INVALID_HANDLE_VALUE) {
-        const DWORD err = ::GetLastError();
+        const DWORD err = refused ? ERROR_WRITE_FAULT : ::GetLastError();
         const bool missing = err == ERROR_FILE_NOT_FOUND || err == ERROR_PATH_NOT_FOUND;
         const auto code = missing && mode == Mode::read ? ErrorCode::notFound
                           : mode == Mode::read          ? ErrorCode::unreadable
@@ -66,6 +79,9 @@ Result<std::string> FileHandle::readAt(std::uint64_t offset, std::size_t length)
 }
 
 Result<void> FileHandle::writeAt(std::uint64_t offset, std::string_view bytes) {
+    if (file_faults::nextCallFails()) {
+        return makeError(ErrorCode::unwritable, pathText(path_));
+    }
     std::size_t done = 0;
     while (done < bytes.size()) {
         OVERLAPPED at{};
@@ -84,7 +100,18 @@ Result<void> FileHandle::writeAt(std::uint64_t offset, std::string_view bytes) {
 }
 
 Result<void> FileHandle::flush() {
-    if (!::FlushFileBuffers(static_cast<HANDLE>(handle_))) {
+    if (file_faults::nextCallFails() || !::FlushFileBuffers(static_cast<HANDLE>(handle_))) {
+        return makeError(ErrorCode::unwritable, pathText(path_));
+    }
+    return {};
+}
+
+Result<void> FileHandle::truncate(std::uint64_t size) {
+    FILE_END_OF_FILE_INFO end{};
+    end.EndOfFile.QuadPart = static_cast<LONGLONG>(size);
+    if (file_faults::nextCallFails() ||
+        !::SetFileInformationByHandle(static_cast<HANDLE>(handle_), FileEndOfFileInfo, &end,
+                                      sizeof end)) {
         return makeError(ErrorCode::unwritable, pathText(path_));
     }
     return {};
@@ -97,12 +124,33 @@ void FileHandle::close() {
     }
 }
 
-Result<void> atomicRename(const std::filesystem::path& from, const std::filesystem::path& to) {
-    if (!::MoveFileExW(from.c_str(), to.c_str(),
+Result<void> renameOver(const std::filesystem::path& from, const std::filesystem::path& to) {
+    if (file_faults::nextCallFails() ||
+        !::MoveFileExW(from.c_str(), to.c_str(),
                        MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
         return makeError(ErrorCode::unwritable, pathText(to));
     }
     return {};
+}
+
+Result<void> syncFolder(const std::filesystem::path& folder) {
+    // MOVEFILE_WRITE_THROUGH has already made the rename durable.
+    if (file_faults::nextCallFails()) {
+        return makeError(ErrorCode::unwritable, pathText(folder));
+    }
+    return {};
+}
+
+Result<void> atomicRename(const std::filesystem::path& from, const std::filesystem::path& to) {
+    if (auto renamed = renameOver(from, to); !renamed) {
+        return renamed;
+    }
+    return syncFolder(to.parent_path());
+}
+
+bool fileIsWritable(const std::filesystem::path& file) {
+    const DWORD attributes = ::GetFileAttributesW(file.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_READONLY);
 }
 
 } // namespace marunda

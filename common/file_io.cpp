@@ -1,11 +1,13 @@
 #include "common/file_io.h"
 
-#include <algorithm>
-
+#include "common/file_faults.h"
 #include "common/file_handle.h"
 #include "common/file_name.h"
 
+#include <algorithm>
+#include <random>
 #include <system_error>
+#include <vector>
 
 namespace marunda {
 namespace fs = std::filesystem;
@@ -14,6 +16,16 @@ namespace {
 
 Error ioError(ErrorCode code, const fs::path& file) {
     return makeError(code, pathText(file));
+}
+
+// False when the file is still there afterwards; a missing file is no failure.
+bool removeIfThere(const fs::path& file) {
+    if (file_faults::nextCallFails()) {
+        return false;
+    }
+    std::error_code ec;
+    fs::remove(file, ec);
+    return !ec || ec == std::errc::no_such_file_or_directory;
 }
 
 } // namespace
@@ -120,44 +132,175 @@ Result<void> overwriteScratchFile(const fs::path& file, std::string_view bytes) 
     return handle.writeAt(0, bytes);
 }
 
-Result<void> replaceFileVia(const fs::path& target, const fs::path& temporary,
-                            std::string_view bytes) {
+namespace {
+
+constexpr int kMostLinks = 40;
+
+// A symbolic link is replaced through: the file it leads to is the one to replace.
+fs::path followLinks(fs::path file) {
     std::error_code ec;
-    fs::remove(temporary, ec);
-    {
-        FileHandle handle;
-        auto step = handle.open(temporary, FileHandle::Mode::create);
-        if (step) {
-            step = handle.writeAt(0, bytes);
+    for (int hops = 0; hops < kMostLinks && fs::is_symlink(file, ec); ++hops) {
+        const auto next = fs::read_symlink(file, ec);
+        if (ec) {
+            break;
         }
-        if (step) {
-            step = handle.flush();
-        }
-        if (!step) {
-            handle.close();
-            fs::remove(temporary, ec);
-            return ioError(ErrorCode::unwritable, target);
+        file = next.is_absolute() ? next : file.parent_path() / next;
+    }
+    return file;
+}
+
+fs::path temporaryName(const fs::path& target, std::uint32_t tag) {
+    static constexpr char kDigits[] = "0123456789abcdef";
+    std::string suffix = ".";
+    for (int shift = 28; shift >= 0; shift -= 4) {
+        suffix += kDigits[(tag >> shift) & 0xFu];
+    }
+    // Joined as paths: on Windows a narrow string would garble letters outside ASCII.
+    fs::path name = ".";
+    name += target.filename();
+    name += suffix + ".new";
+    return fs::path(target).replace_filename(name);
+}
+
+// Creates a fresh temporary next to `target`, under a name no one else uses.
+Result<fs::path> createUniqueTemporary(const fs::path& target, FileHandle& handle) {
+    static std::mt19937 random{std::random_device{}()};
+    for (int attempt = 0; attempt < 16; ++attempt) {
+        auto name = temporaryName(target, static_cast<std::uint32_t>(random()));
+        if (handle.open(name, FileHandle::Mode::createNew)) {
+            return name;
         }
     }
-    if (auto renamed = atomicRename(temporary, target); !renamed) {
-        fs::remove(temporary, ec);
-        return renamed;
+    return ioError(ErrorCode::unwritable, target);
+}
+
+// The named temporary when it lies next to the target (a link may lead elsewhere), else a
+// unique one; opened for writing in `handle`.
+Result<fs::path> openTemporary(const fs::path& target, const fs::path* named, FileHandle& handle) {
+    if (!named || named->parent_path() != target.parent_path()) {
+        return createUniqueTemporary(target, handle);
+    }
+    (void)removeIfThere(*named);
+    if (!handle.open(*named, FileHandle::Mode::createNew)) {
+        return ioError(ErrorCode::unwritable, target);
+    }
+    return *named;
+}
+
+Result<void> writeTemporary(FileHandle& handle, const fs::path& temporary, const fs::path& target,
+                            std::string_view bytes) {
+    std::error_code ec;
+    const auto status = fs::status(target, ec);
+    if (!ec && fs::exists(status)) {
+        // Set before the bytes go in: a private book is never readable by others, not even
+        // for a moment.
+        if (file_faults::nextCallFails()) {
+            return ioError(ErrorCode::unwritable, temporary);
+        }
+        fs::permissions(temporary, status.permissions(), ec);
+        if (ec) {
+            return ioError(ErrorCode::unwritable, temporary);
+        }
+    }
+    auto step = handle.writeAt(0, bytes);
+    if (step) {
+        step = handle.flush();
+    }
+    return step;
+}
+
+Result<void> putBack(const fs::path& target, const PreviousContents& previous);
+
+Result<void> replaceThrough(const fs::path& link, const fs::path* named, std::string_view bytes,
+                            const PreviousContents* previous) {
+    const auto target = followLinks(link);
+    if (auto exists = fileExists(target); exists && exists.value() && !fileIsWritable(target)) {
+        return ioError(ErrorCode::unwritable, target);
+    }
+    FileHandle handle;
+    auto temporary = openTemporary(target, named, handle);
+    if (!temporary) {
+        return temporary.error();
+    }
+    auto written = writeTemporary(handle, temporary.value(), target, bytes);
+    handle.close();
+    if (written) {
+        written = renameOver(temporary.value(), target);
+    }
+    if (!written) {
+        (void)removeIfThere(temporary.value());
+        return ioError(ErrorCode::unwritable, target);
+    }
+    if (auto synced = syncFolder(target.parent_path()); !synced) {
+        if (previous) {
+            (void)putBack(target, *previous);
+        }
+        return ioError(ErrorCode::unwritable, target);
     }
     return {};
 }
 
-Result<void> replaceFile(const fs::path& target, std::string_view bytes) {
-    // Joined as paths: on Windows a narrow string would garble letters outside ASCII.
-    fs::path name = ".";
-    name += target.filename();
-    name += ".new";
-    return replaceFileVia(target, fs::path(target).replace_filename(name), bytes);
+Result<void> putBack(const fs::path& target, const PreviousContents& previous) {
+    if (!previous.existed) {
+        return removeIfThere(target) ? Result<void>() : ioError(ErrorCode::unwritable, target);
+    }
+    return replaceThrough(target, nullptr, previous.bytes, nullptr);
+}
+
+} // namespace
+
+Result<void> replaceFileVia(const fs::path& target, const fs::path& temporary,
+                            std::string_view bytes, const PreviousContents* previous) {
+    return replaceThrough(target, &temporary, bytes, previous);
+}
+
+Result<void> replaceFile(const fs::path& target, std::string_view bytes,
+                         const PreviousContents* previous) {
+    return replaceThrough(target, nullptr, bytes, previous);
+}
+
+Result<void> replaceFileKeepingOld(const fs::path& target, std::string_view bytes) {
+    auto old = readFile(target);
+    if (!old && old.error().code != ErrorCode::notFound) {
+        return replaceFile(target, bytes);
+    }
+    const PreviousContents previous{old.ok(), old ? std::string_view(old.value()) : ""};
+    return replaceFile(target, bytes, &previous);
+}
+
+void removeLeftoverTemporaries(const fs::path& folder, std::span<const std::string_view> names) {
+    std::vector<fs::path> leftovers;
+    std::error_code ec;
+    for (const auto& entry : fs::directory_iterator(folder, ec)) {
+        const auto name = entry.path().filename().u8string();
+        for (const auto target : names) {
+            // ".NAME.new", and ".NAME.XXXXXXXX.new" of replaceFile.
+            const std::u8string ours = u8"." + std::u8string(target.begin(), target.end()) + u8".";
+            if (name.size() >= ours.size() + 3 && name.starts_with(ours) &&
+                name.ends_with(u8".new")) {
+                leftovers.push_back(entry.path());
+            }
+        }
+    }
+    for (const auto& file : leftovers) {
+        (void)removeIfThere(file);
+    }
+}
+
+Result<void> truncateFile(const fs::path& file, std::uint64_t size) {
+    FileHandle handle;
+    auto step = handle.open(file, FileHandle::Mode::readWrite);
+    if (step) {
+        step = handle.truncate(size);
+    }
+    if (step) {
+        step = handle.flush();
+    }
+    return step;
 }
 
 Result<void> removeFile(const fs::path& file) {
-    std::error_code ec;
-    fs::remove(file, ec);
-    if (ec && ec != std::errc::no_such_file_or_directory) {
+    if (!removeIfThere(file)) {
         return ioError(ErrorCode::unwritable, file);
     }
     return {};

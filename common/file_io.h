@@ -42,12 +42,37 @@ Result<void> patchFile(const std::filesystem::path& file, std::span<const FilePa
 // Creates an empty file when none exists; an existing one is left untouched.
 Result<void> touchFile(const std::filesystem::path& file);
 
-// Writes `bytes` to `temporary` (replacing any stale one), flushes it, then atomically renames
-// it over `target`: at every instant `target` is either the old or the new file.
+// What a file held before it is replaced, for a replacement whose report must be the whole
+// truth: should it fail after its rename (the folder could not be synced), the previous contents
+// are put back (or the file removed when there was none), so that a failure leaves the old file.
+struct PreviousContents {
+    bool existed = false;
+    std::string_view bytes;
+};
+
+// Replaces `target` as Qt's QSaveFile does: the new bytes go to a temporary file in the same
+// folder, are flushed to the disk and renamed over the target, and the folder is synced; at every
+// instant the target is either the old or the new file. A symbolic link is followed and its
+// target replaced, the new file keeps the old one's permissions, a read-only target is refused,
+// and a failed flush or folder sync is a failure. The temporary is `temporary` (replacing any
+// stale one) when given, else a unique hidden `.NAME.XXXXXXXX.new` next to the target.
 Result<void> replaceFileVia(const std::filesystem::path& target,
-                            const std::filesystem::path& temporary, std::string_view bytes);
-// The same through a hidden temporary file next to `target`.
-Result<void> replaceFile(const std::filesystem::path& target, std::string_view bytes);
+                            const std::filesystem::path& temporary, std::string_view bytes,
+                            const PreviousContents* previous = nullptr);
+Result<void> replaceFile(const std::filesystem::path& target, std::string_view bytes,
+                         const PreviousContents* previous = nullptr);
+
+// replaceFile whose failure always leaves the old file (or none, when there was none): the old
+// contents are read first, to be put back should the replacement fail after its rename. Where
+// they cannot be read, a failure after the rename is reported as it is.
+Result<void> replaceFileKeepingOld(const std::filesystem::path& target, std::string_view bytes);
+
+// Removes what an interrupted replaceFile of each of `names` in `folder` left behind.
+void removeLeftoverTemporaries(const std::filesystem::path& folder,
+                               std::span<const std::string_view> names);
+
+// Cuts an existing file back to `size` bytes, flushed to the disk.
+Result<void> truncateFile(const std::filesystem::path& file, std::uint64_t size);
 
 // Creates or truncates `file` and writes `bytes`, with no flush to the disk: only for scratch
 // files, whose loss costs nothing.

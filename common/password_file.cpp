@@ -5,9 +5,6 @@
 #include "common/file_name.h"
 #include "common/record_store.h"
 
-#include <array>
-#include <vector>
-
 namespace marunda {
 namespace {
 
@@ -78,20 +75,18 @@ Result<std::string> PasswordFile::readPassword() const {
     return decodeCp1254(stored);
 }
 
-Result<void> PasswordFile::completeShortFile() const {
-    auto size = fileSize(file_);
-    if (!size) {
-        return size.error();
+Result<void> PasswordFile::replaceWith(const std::function<void(std::string&)>& change) const {
+    auto old = readFile(file_);
+    if (!old) {
+        return old.error();
     }
-    if (size.value() >= kPasswordFileSize) {
-        return {};
+    std::string bytes = old.value();
+    for (auto at = bytes.size(); at < kPasswordFileSize; ++at) {
+        bytes += kPasswordFiller[at % kPasswordFiller.size()];
     }
-    std::string tail;
-    for (auto at = size.value(); at < kPasswordFileSize; ++at) {
-        tail += kPasswordFiller[at % kPasswordFiller.size()];
-    }
-    const std::array patch{FilePatch{size.value(), tail}};
-    return patchFile(file_, patch);
+    change(bytes);
+    const PreviousContents previous{true, old.value()};
+    return replaceFile(file_, bytes, &previous);
 }
 
 Result<void> PasswordFile::writePassword(std::string_view password) const {
@@ -109,28 +104,16 @@ Result<void> PasswordFile::writePassword(std::string_view password) const {
         }
         bytes += static_cast<char>(*byte);
     }
-    if (auto completed = completeShortFile(); !completed) {
-        return completed;
-    }
-    std::vector<FilePatch> patches;
-    for (std::size_t k = 0; k < bytes.size(); ++k) {
-        patches.push_back(
-            {characterOffset(static_cast<int>(k)), std::string_view(bytes).substr(k, 1)});
-    }
-    if (auto written = patchFile(file_, patches); !written) {
-        return written;
-    }
-    const char digit = static_cast<char>('0' + bytes.size());
-    const std::array commit{FilePatch{0, std::string_view(&digit, 1)}};
-    return patchFile(file_, commit);
+    return replaceWith([&](std::string& file) {
+        for (std::size_t k = 0; k < bytes.size(); ++k) {
+            file[characterOffset(static_cast<int>(k))] = bytes[k];
+        }
+        file[0] = static_cast<char>('0' + bytes.size());
+    });
 }
 
 Result<void> PasswordFile::clearPassword() const {
-    if (auto completed = completeShortFile(); !completed) {
-        return completed;
-    }
-    const std::array patch{FilePatch{0, kPasswordFiller.substr(0, 1)}};
-    return patchFile(file_, patch);
+    return replaceWith([](std::string& file) { file[0] = kUnsetMarker; });
 }
 
 } // namespace marunda

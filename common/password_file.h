@@ -3,6 +3,7 @@
 #include "common/result.h"
 
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -17,7 +18,10 @@ inline constexpr std::size_t kPasswordFileSize = 2000;
 //
 // A file too short to hold byte 1, or the characters its length digit names, is damaged: reading
 // it fails with badFormat instead of yielding part of a password. Writing completes such a file
-// with the filler up to its full size before anything else.
+// with the filler up to its full size.
+//
+// Setting, changing and removing replace the whole file at once, so that whatever happens the old
+// or the new password holds, and a reported failure leaves the old one.
 class PasswordFile {
 public:
     // The password file in `folder`.
@@ -30,15 +34,14 @@ public:
     // The stored password (UTF-8); empty when none is set or its length is 0.
     Result<std::string> readPassword() const;
     // Refuses more than nine characters (outOfRange) and characters that code page 1254 cannot
-    // hold (badFormat, the character as detail) before writing anything. The characters go first
-    // and the length digit last, each flushed: a failure in between leaves the old password.
+    // hold (badFormat, the character as detail) before writing anything.
     Result<void> writePassword(std::string_view password) const;
     // Marks the password as unset; its characters stay where they are.
     Result<void> clearPassword() const;
 
 private:
     Result<char> readMarker() const;
-    Result<void> completeShortFile() const;
+    Result<void> replaceWith(const std::function<void(std::string&)>& change) const;
 
     std::filesystem::path file_;
 };

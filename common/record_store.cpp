@@ -56,6 +56,14 @@ Result<int> parseCounter(std::string_view bilgiBytes) {
     return static_cast<int>(value);
 }
 
+bool isPreviousFormatCounter(std::string_view bilgiBytes) {
+    if (!parseCounter(bilgiBytes)) {
+        return false;
+    }
+    const auto items = readDelimitedItems(bilgiBytes, 2);
+    return items.size() < 2 || items[1].text != kFormatMarker;
+}
+
 RecordStore::RecordStore(fs::path folder)
     : folder_(std::move(folder)) {}
 
@@ -71,12 +79,12 @@ Result<ContactRecord> RecordStore::readPage(int page) const {
     if (page < 1 || page > kMaxPage) {
         return makeError(ErrorCode::outOfRange, std::to_string(page));
     }
-    if (auto created = touchFile(file(kBookFile)); !created) {
-        // A read-only folder without the file still reads as an empty book.
-        auto exists = fileExists(file(kBookFile));
-        if (!exists || exists.value()) {
-            return created.error();
-        }
+    auto exists = fileExists(file(kBookFile));
+    if (!exists) {
+        return exists.error();
+    }
+    // A read-only folder without the file still reads as an empty book.
+    if (!exists.value() && !touchFile(file(kBookFile))) {
         return ContactRecord{};
     }
     auto bytes = readFileRange(file(kBookFile), pageOffset(page), kRecordSize);
@@ -102,7 +110,7 @@ Result<int> RecordStore::readNextPage() const {
 }
 
 Result<void> RecordStore::writeNextPage(int counter) const {
-    return replaceFile(file(kCounterFile), counterFileBytes(counter));
+    return replaceFileKeepingOld(file(kCounterFile), counterFileBytes(counter));
 }
 
 Result<int> RecordStore::recordCount() const {
@@ -147,8 +155,15 @@ Result<BookImage> RecordStore::readBook() const {
 }
 
 Result<int> RecordStore::completeTornRecord() const {
-    if (auto created = touchFile(file(kBookFile)); !created) {
-        return created.error();
+    // Only a missing or torn book is written to: a whole one may be write-protected.
+    auto exists = fileExists(file(kBookFile));
+    if (!exists) {
+        return exists.error();
+    }
+    if (!exists.value()) {
+        if (auto created = touchFile(file(kBookFile)); !created) {
+            return created.error();
+        }
     }
     auto size = fileSize(file(kBookFile));
     if (!size) {
@@ -166,25 +181,25 @@ Result<int> RecordStore::completeTornRecord() const {
 }
 
 Result<void> RecordStore::createDataFiles() const {
-    auto records = completeTornRecord();
-    if (!records) {
-        return records.error();
-    }
-    if (auto written = writeNextPage(counterFor(records.value())); !written) {
-        return written;
-    }
     auto hasPassword = fileExists(file(kPasswordFile));
     if (!hasPassword) {
         return hasPassword.error();
     }
-    if (hasPassword.value()) {
-        return {};
+    if (!hasPassword.value()) {
+        std::string filler;
+        for (int i = 0; i < 100; ++i) {
+            filler += kPasswordFiller;
+        }
+        const PreviousContents none;
+        if (auto created = replaceFile(file(kPasswordFile), filler, &none); !created) {
+            return created;
+        }
     }
-    std::string filler;
-    for (int i = 0; i < 100; ++i) {
-        filler += kPasswordFiller;
+    auto records = completeTornRecord();
+    if (!records) {
+        return records.error();
     }
-    return replaceFile(file(kPasswordFile), filler);
+    return writeNextPage(counterFor(records.value()));
 }
 
 Result<int> RecordStore::reconcile() const {

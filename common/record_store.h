@@ -23,6 +23,8 @@ inline constexpr std::string_view kPasswordFiller = "kwzdofelpyrxuvajbs\xFDh"; /
 std::string counterFileBytes(int counter);
 // The first item of bilgi.dat as a page counter: badFormat or outOfRange when it is not one.
 Result<int> parseCounter(std::string_view bilgiBytes);
+// A counter without the marker "17" after it: bilgi.dat of a book of the previous format.
+bool isPreviousFormatCounter(std::string_view bilgiBytes);
 
 // The phone book's data files in one folder. Every operation opens, uses and closes its file.
 class RecordStore {
@@ -37,6 +39,7 @@ public:
     Result<void> enterProgramFolder() const;
 
     // A page past the end of telefon.dat reads as an all-blank record; a missing file is created.
+    // Reading needs no write access.
     Result<ContactRecord> readPage(int page) const;
     // Flushed to the disk before it returns.
     Result<void> writePage(int page, const ContactRecord& record) const;
@@ -54,7 +57,8 @@ public:
     Result<BookImage> readBook() const;
 
     // First-run creation. Records already in telefon.dat keep their pages and the counter
-    // follows them; an existing data.dat (and so its password) is kept.
+    // follows them; an existing data.dat (and so its password) is kept. data.dat and telefon.dat
+    // come first and bilgi.dat last: until it exists the next start creates again.
     Result<void> createDataFiles() const;
 
     // The repair rule, applied where the data files are first read: telefon.dat is the truth.

@@ -15,6 +15,7 @@ enum class ErrorCode {
     outOfRange, // a number lies outside what its field can hold
     bookFull,   // the next-page counter cannot be raised any further
     changed,    // what was read earlier is no longer what the file holds
+    oldFormat,  // the data files are of the previous format and must be converted first
 };
 
 struct Error {

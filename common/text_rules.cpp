@@ -37,4 +37,9 @@ std::string blankRunCopy(std::string_view text, Field field) {
     return utf32ToUtf8(std::u32string_view(characters).substr(0, end));
 }
 
+std::string withoutTrailingBlanks(std::string_view text) {
+    const auto end = text.find_last_not_of(' ');
+    return std::string(text.substr(0, end == std::string_view::npos ? 0 : end + 1));
+}
+
 } // namespace marunda

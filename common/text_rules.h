@@ -11,5 +11,7 @@ namespace marunda {
 // ends within the text (ICQ numbers: the first blank), and at most the field's width in
 // characters. Works on UTF-8 as displayed; a shorter run of trailing blanks is kept.
 std::string blankRunCopy(std::string_view text, Field field);
+// A stored field without the blanks that pad it to its width.
+std::string withoutTrailingBlanks(std::string_view text);
 
 } // namespace marunda

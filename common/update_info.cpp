@@ -17,9 +17,13 @@ Result<UpdateInfo> parseUpdateInfo(std::string_view bytes) {
 }
 
 Result<UpdateInfo> readUpdateFile(const std::filesystem::path& folder) {
-    const auto bytes = readFile(folder / kUpdateFile);
+    // Read with the download's cap: a huge file is not the document and is never shown whole.
+    const auto bytes = readFileRange(folder / kUpdateFile, 0, kUpdateBodyLimit + 1);
     if (!bytes) {
         return bytes.error();
+    }
+    if (bytes.value().size() > kUpdateBodyLimit) {
+        return makeError(ErrorCode::outOfRange, std::string(kUpdateFile));
     }
     return parseUpdateInfo(bytes.value());
 }
@@ -40,7 +44,7 @@ Result<UpdateInfo> acceptUpdateResponse(const std::filesystem::path& folder, int
     if (!info) {
         return info;
     }
-    if (auto written = replaceFile(folder / kUpdateFile, body); !written) {
+    if (auto written = replaceFileKeepingOld(folder / kUpdateFile, body); !written) {
         return written.error();
     }
     return info;

@@ -28,7 +28,8 @@ struct UpdateInfo {
 // The first three items; anything after them is ignored. fewerItems when there are not three.
 Result<UpdateInfo> parseUpdateInfo(std::string_view bytes);
 
-// The update.upd in `folder`; notFound when there is none.
+// The update.upd in `folder`; notFound when there is none, outOfRange when it holds more than
+// kUpdateBodyLimit bytes (a download never keeps such a file).
 Result<UpdateInfo> readUpdateFile(const std::filesystem::path& folder);
 
 // Whether a server's answer is a usable document: status 200, at most kUpdateBodyLimit bytes,

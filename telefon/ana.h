@@ -82,6 +82,7 @@ private:
     void connectCopies();
     void connectHover();
 
+    // False when the book must stay closed: it awaits conversion to this format.
     bool loadFirstPage();
     void showStoredPage(int page);
     marunda::Result<int> readCounterOrTell();

@@ -1,15 +1,18 @@
 // The start-up of the program and the first page it shows.
 #include "telefon/ana.h"
 
+#include "common/book_opening.h"
 #include "telefon/ana_outline.h"
+#include "ui/message_box.h"
+#include "ui/support_contact.h"
 
 void Ana::startUp() {
     centreOnScreen();
     show();
     setOutline(QRegion(anaOutline()));
     if (!loadFirstPage()) {
-        // First run (or files that cannot be read): make what is missing, keep what is there.
-        (void)store_.createDataFiles();
+        endProgram();
+        return;
     }
     password();
     if (ended_) {
@@ -19,17 +22,32 @@ void Ana::startUp() {
 }
 
 bool Ana::loadFirstPage() {
-    if (!store_.enterProgramFolder()) {
+    (void)store_.enterProgramFolder();
+    // Mends a counter that disagrees with telefon.dat, or makes what a first run needs.
+    auto opened = marunda::openBook(store_);
+    if (!opened && opened.error().code == marunda::ErrorCode::oldFormat) {
+        marunda::ui::MessageBox::critical(
+            this, QStringLiteral("Dönüştürme Gerekli"),
+            QStringLiteral("Telefon rehberiniz programın önceki sürümünün biçiminde. Rehberi "
+                           "kullanabilmek için önce Donusturucu ile dönüştürmelisiniz; "
+                           "dosyalarınızda hiçbir değişiklik yapılmadı."));
         return false;
     }
-    // Proves bilgi.dat readable and mends a counter that disagrees with telefon.dat.
-    if (!store_.reconcile()) {
-        return false;
+    if (!opened) {
+        marunda::ui::MessageBox::critical(
+            this, QStringLiteral("Hata"),
+            QStringLiteral("Rehberin dosyaları program klasöründe oluşturulamadı, yeni kayıtlar "
+                           "saklanamaz. ") +
+                marunda::ui::supportSentence());
     }
-    auto record = store_.readPage(1);
-    if (!record) {
-        return false;
+    // A first run shows the empty start-up captions; but whatever start-up had to mend or
+    // make, a book with records opens on its first one.
+    const bool created = !opened || opened.value();
+    if (created && store_.recordCount().valueOr(0) == 0) {
+        return true;
     }
-    showPage(1, record.value());
+    if (auto record = store_.readPage(1)) {
+        showPage(1, record.value());
+    }
     return true;
 }

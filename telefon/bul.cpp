@@ -26,6 +26,10 @@ const QString kUnreadableBook =
                    "tarafından kullanılıyor olabilir, lütfen daha sonra tekrar deneyin.");
 const QString kPageGone =
     QStringLiteral("Bu kayıt artık rehberde bulunmuyor. Lütfen aramayı yeniden yapın.");
+const QString kPageMoved =
+    QStringLiteral("Rehber, arama yapıldıktan sonra değişti; bu kişi artık bu sayfada değil. "
+                   "Lütfen aramayı yeniden yapın.");
+constexpr int kPhoneFieldRole = Qt::UserRole;
 
 // The list's columns were designed in twips; the window works in pixels.
 int twipsToPixels(int twips) {
@@ -207,8 +211,10 @@ void Bul::showRows(const std::vector<marunda::SearchRow>& rows) {
     QList<QTreeWidgetItem*> items;
     items.reserve(static_cast<qsizetype>(rows.size()));
     for (const auto& row : rows) {
-        items.append(new QTreeWidgetItem(
-            QStringList{qText(row.name), qText(row.phone), QString::number(row.page)}));
+        auto* item = new QTreeWidgetItem(
+            QStringList{qText(row.name), qText(row.phone), QString::number(row.page)});
+        item->setData(0, kPhoneFieldRole, static_cast<int>(row.phoneField));
+        items.append(item);
     }
     listView1_->addTopLevelItems(items);
 }
@@ -247,6 +253,13 @@ void Bul::openResult(QTreeWidgetItem* item) {
     auto record = store.readPage(page);
     if (!record) {
         MessageBox::critical(this, QStringLiteral("Hata"), kUnreadableBook);
+        return;
+    }
+    // A deletion meanwhile moves the later contacts up: the page must still hold the one found.
+    const auto phoneField = static_cast<marunda::Field>(item->data(0, kPhoneFieldRole).toInt());
+    if (qText(record.value().text(marunda::Field::name)) != item->text(0) ||
+        qText(record.value().text(phoneField)) != item->text(1)) {
+        MessageBox::information(this, QStringLiteral("Telefon Bul"), kPageMoved);
         return;
     }
     ana_.showPage(page, record.value());

@@ -50,6 +50,9 @@ const QString kWriteFailedText = QStringLiteral(
     "bulunduğundan emin olup yeniden deneyin.");
 const QString kReadFailedText =
     QStringLiteral("Rehber dosyası 'telefon.dat' okunamadı, döküm yazılmadı.");
+const QString kBookChangedText =
+    QStringLiteral("Rehber, bu pencere açıldıktan sonra değişti; döküm yazılmadı. Kişi listesi "
+                   "yenilendi, lütfen kişileri yeniden seçin.");
 
 QLabel* label(const char* name, const QString& caption) {
     auto* l = new QLabel(caption);
@@ -142,17 +145,44 @@ QWidget* Dokum::buildTarget() {
 }
 
 void Dokum::loadNames() {
-    auto entries = marunda::readListEntries(ana_.store());
-    if (!entries) {
+    auto names = storedNames();
+    if (!names) {
         MessageBox::critical(this, QStringLiteral("Hata"), kReadFailedText);
         return;
+    }
+    list1_->addItems(names.value());
+}
+
+marunda::Result<QStringList> Dokum::storedNames() const {
+    auto entries = marunda::readListEntries(ana_.store());
+    if (!entries) {
+        return entries.error();
     }
     QStringList names;
     names.reserve(static_cast<qsizetype>(entries.value().size()));
     for (const auto& entry : entries.value()) {
         names.append(QString::fromStdString(entry));
     }
-    list1_->addItems(names);
+    return names;
+}
+
+bool Dokum::listStillMatchesBook() {
+    auto names = storedNames();
+    if (!names) {
+        return true; // the listing's own read tells what failed
+    }
+    QStringList shown;
+    for (int row = 0; row < list1_->count(); ++row) {
+        shown.append(list1_->item(row)->text());
+    }
+    if (shown == names.value()) {
+        return true;
+    }
+    // A deletion meanwhile renumbered the pages: the rows chosen may now be other people.
+    list1_->clear();
+    list1_->addItems(names.value());
+    MessageBox::critical(this, QStringLiteral("Hata"), kBookChangedText);
+    return false;
 }
 
 void Dokum::setFolder(const QString& folder) {
@@ -209,7 +239,7 @@ void Dokum::writeListing() {
     }
     const auto target =
         marunda::listingTarget(adres1_->text().toStdString(), yol1_->text().toStdString());
-    if (!confirmTarget(target)) {
+    if (!listStillMatchesBook() || !confirmTarget(target)) {
         return;
     }
     const auto written =

@@ -1,9 +1,11 @@
 #pragma once
 
 #include "common/listing.h"
+#include "common/result.h"
 
 #include <QDialog>
 #include <QPointer>
+#include <QStringList>
 
 #include <array>
 #include <vector>
@@ -36,6 +38,10 @@ private:
     QWidget* buildColumns();
     QWidget* buildTarget();
     void loadNames();
+    marunda::Result<QStringList> storedNames() const;
+    // False (with the list refreshed and the user told) when the book no longer holds the names
+    // shown, so that no row stands for another person.
+    bool listStillMatchesBook();
     void selectAll(bool selected);
     void browse();
     void writeListing();

@@ -2,6 +2,7 @@
 #include "ui/support_contact.h"
 
 #include "common/book_edits.h"
+#include "common/cp1254.h"
 #include "common/scratch_file.h"
 #include "common/text_rules.h"
 #include "telefon/ana.h"
@@ -13,6 +14,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QTabBar>
 #include <QTimer>
 
 using marunda::BirthdayChoice;
@@ -25,6 +27,9 @@ const QString kSaveErrorTitle = QStringLiteral("Kayıt Hatası");
 const QString kSaveErrorText =
     QStringLiteral("Kayıt sırasında beklenmeyen bir hata oluştu, lütfen tekrar deneyin. ") +
     marunda::ui::supportSentence();
+const QString kBookFullText =
+    QStringLiteral("Rehber dolu: yeni bir kayıt için yer kalmadı. Yeni kayıt eklemeden önce "
+                   "kullanmadığınız kayıtları silmelisiniz.");
 const QString kPageChangedText =
     QStringLiteral("Bu sayfadaki kayıt, pencere açıldıktan sonra silindi ya da değişti; "
                    "değişiklikler kaydedilmedi.");
@@ -69,11 +74,12 @@ RecordForm::RecordForm(Ana& ana, Purpose purpose)
 void RecordForm::fillFromAna() {
     editedPage_ = ana_.currentPage();
     opened_ = ana_.store().readPage(editedPage_).valueOr(ContactRecord{});
+    // From the stored record, each field whole: saving a field the user left alone keeps it.
     for (std::size_t i = 0; i < boxes_.size(); ++i) {
         const auto field = static_cast<Field>(i);
         if (field != Field::birthday) {
-            const auto shown = ana_.displayedText(field).toStdString();
-            setBoxText(field, QString::fromStdString(marunda::blankRunCopy(shown, field)));
+            const auto stored = marunda::withoutTrailingBlanks(opened_.text(field));
+            setBoxText(field, QString::fromStdString(stored));
         }
     }
     setBirthdayChoice(marunda::parseBirthday(ana_.displayedText(Field::birthday).toStdString()));
@@ -139,13 +145,18 @@ void RecordForm::save() {
         showBirthdayNotice();
         return;
     }
+    if (refuseUnstorableText()) {
+        return;
+    }
     const auto record = recordFromBoxes(*birthday);
     const auto page = store(record);
     if (!page) {
         // Nothing the user typed is lost: the form stays open for another try.
-        marunda::ui::MessageBox::critical(
-            this, kSaveErrorTitle,
-            page.error().code == marunda::ErrorCode::changed ? kPageChangedText : kSaveErrorText);
+        const auto code = page.error().code;
+        marunda::ui::MessageBox::critical(this, kSaveErrorTitle,
+                                          code == marunda::ErrorCode::changed    ? kPageChangedText
+                                          : code == marunda::ErrorCode::bookFull ? kBookFullText
+                                                                                 : kSaveErrorText);
         return;
     }
     // The main window shows what the book now holds: a note longer than its field is not
@@ -154,6 +165,29 @@ void RecordForm::save() {
     ana_.notice(purpose_ == Purpose::modify ? QStringLiteral("Bilgiler Değiştirildi!")
                                             : QStringLiteral("Telefon Kaydedildi!"));
     accept();
+}
+
+bool RecordForm::refuseUnstorableText() {
+    for (std::size_t i = 0; i < boxes_.size(); ++i) {
+        const auto field = static_cast<Field>(i);
+        if (field == Field::birthday) {
+            continue;
+        }
+        const auto outside = marunda::firstOutsideCp1254(boxText(field).toStdString());
+        if (!outside) {
+            continue;
+        }
+        // The record's code page has no place for it: saying so beats storing a "?".
+        tabs_->setCurrentIndex(fieldSection(field));
+        boxes_[i]->setFocus();
+        marunda::ui::MessageBox::critical(
+            this, QStringLiteral("Hata"),
+            QStringLiteral("%1 bilgisinde kullanılamayan bir karakter var: \"%2\". Lütfen bu "
+                           "karakter olmadan tekrar deneyin.")
+                .arg(fieldCaption(field), QString::fromUcs4(&*outside, 1)));
+        return true;
+    }
+    return false;
 }
 
 void RecordForm::keyPressEvent(QKeyEvent* event) {

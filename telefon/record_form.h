@@ -56,6 +56,11 @@ private:
     void setBirthdayChoice(const marunda::BirthdayChoice& choice);
     marunda::ContactRecord recordFromBoxes(const std::string& birthday) const;
     void showBirthdayNotice();
+    // Tells the user of a character the record cannot hold; true when there is one.
+    bool refuseUnstorableText();
+    // The caption of a field's box without its colon, and the section (0 or 1) it stands in.
+    static QString fieldCaption(marunda::Field field);
+    static int fieldSection(marunda::Field field);
     marunda::Result<int> store(const marunda::ContactRecord& record) const;
 
     Ana& ana_;

@@ -12,6 +12,8 @@
 #include <QPushButton>
 #include <QTabBar>
 
+#include <algorithm>
+
 using marunda::Field;
 
 namespace {
@@ -172,6 +174,23 @@ void RecordForm::showSection(int index) {
     frames_[shown]->show();
     frames_[shown]->raise();
     frames_[1 - shown]->hide();
+}
+
+namespace {
+
+const BoxPlace& placeOf(Field field) {
+    return *std::find_if(std::begin(kBoxPlaces), std::end(kBoxPlaces),
+                         [field](const BoxPlace& place) { return place.field == field; });
+}
+
+} // namespace
+
+QString RecordForm::fieldCaption(Field field) {
+    return QString::fromUtf8(placeOf(field).caption).chopped(1);
+}
+
+int RecordForm::fieldSection(Field field) {
+    return placeOf(field).section;
 }
 
 int RecordForm::visibleSection() const {

@@ -4,12 +4,13 @@
 
 namespace marunda::ui {
 
-// Registers Tahoma, Tahoma Bold and MS Sans Serif from Debian's metric-compatible files where
-// the system has no such family. Call once after the application object exists.
+// Registers MS Sans Serif from Debian's metric-compatible file where the system has no such
+// family. Call once after the application object exists.
 void ensureFonts();
 
 // Sizes are in points as designed for 96 dots per inch; the windows are laid out in pixels, so
 // the fonts are too (9.75 pt is 13 px whatever the screen's resolution).
+// Tahoma where the system has it, else the face that stands in for it.
 QFont tahoma(qreal pointSize, bool bold = false);
 QFont msSansSerif(qreal pointSize, bool bold = false);
 // Pixels to leave above a line of text so that the marks on capitals (Ö, İ, Ç...) are not cut:

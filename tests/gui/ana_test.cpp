@@ -3,6 +3,7 @@
 
 #include "telefon/ana.h"
 #include "ui/command_label.h"
+#include "ui/fonts.h"
 #include "ui/message_box.h"
 #include "ui/notice.h"
 
@@ -93,6 +94,39 @@ private slots:
         QVERIFY(!folder_->exists("data.dat"));
     }
 
+    void startThatRecreatesTheCounterShowsPageOne() {
+        folder_->writeBook(pages(2));
+        QFile::remove(folder_->filePath("bilgi.dat"));
+        start();
+        QCOMPARE(caption("isimb").trimmed(), QString("name1"));
+        QCOMPARE(folder_->read("bilgi.dat"), QByteArray("3,\"17\"\r\n"));
+        QVERIFY(MessageBox::shown().isEmpty());
+    }
+
+    void failedCreationIsReported() {
+        QDir().mkdir(folder_->filePath("bilgi.dat")); // cannot be replaced by a file
+        start();
+        QCOMPARE(MessageBox::shown().size(), 1);
+        QCOMPARE(MessageBox::shown()[0].title, QString("Hata"));
+        QVERIFY(MessageBox::shown()[0].text.startsWith("Rehberin dosyaları"));
+        QCOMPARE(folder_->read("data.dat").size(), 2000);
+    }
+
+    void bookOfThePreviousFormatIsLeftForTheConverter() {
+        const QByteArray oldBook(2 * 790, 'a');
+        folder_->write("telefon.dat", oldBook);
+        folder_->write("bilgi.dat", "3\r\n");
+        folder_->write("data.dat", guitest::passwordFiller());
+        ana_ = std::make_unique<Ana>(folder_->store());
+        QSignalSpy ended(ana_.get(), &Ana::programEnded);
+        ana_->startUp();
+        QCOMPARE(ended.count(), 1);
+        QCOMPARE(MessageBox::shown().size(), 1);
+        QVERIFY(MessageBox::shown()[0].text.contains("Donusturucu ile dönüştürmelisiniz"));
+        QCOMPARE(folder_->read("telefon.dat"), oldBook);
+        QCOMPARE(folder_->read("bilgi.dat"), QByteArray("3\r\n"));
+    }
+
     void outlineHasCutCornersAndTheNotch_data() {
         QTest::addColumn<QPoint>("point");
         QTest::addColumn<bool>("inside");
@@ -115,7 +149,8 @@ private slots:
     void captionsFitTheirBoxesInTahoma() {
         start();
         ana_->showPage(32767, marunda::ContactRecord());
-        QCOMPARE(QFontInfo(named("com1")->font()).family(), QString("Tahoma"));
+        QCOMPARE(QFontInfo(named("com1")->font()).family(),
+                 QFontInfo(marunda::ui::tahoma(9.75, true)).family());
         const auto labels = ana_->findChildren<marunda::ui::CommandLabel*>();
         QVERIFY(labels.size() >= 50);
         for (const auto* label : labels) {

@@ -328,6 +328,17 @@ private slots:
         QVERIFY(!closedAndGone());
     }
 
+    void doubleClickOnAContactMovedUpMeanwhileTellsAndStays() {
+        open({guitest::pageRecord(1), guitest::pageRecord(2), guitest::pageRecord(3)});
+        searchByName("name2");
+        folder_->writeBook({guitest::pageRecord(1), guitest::pageRecord(3)});
+        doubleClickRow(0); // page 2 now holds name3
+        QCOMPARE(MessageBox::shown().size(), 1);
+        QVERIFY(MessageBox::shown()[0].text.contains("artık bu sayfada değil"));
+        QCOMPARE(ana_->displayedText(Field::name).trimmed(), QString("name1"));
+        QVERIFY(!closedAndGone());
+    }
+
     void unreadableBookIsToldAndChangesNothing() {
         open({contact("Ali", "1"), contact("Ayşe", "2")});
         searchByName("a");

@@ -2,6 +2,8 @@
 // question, failures that keep the window open, and the chooser's round trip.
 #include "ana_fixture.h"
 
+#include "common/book_edits.h"
+
 #include "common/cp1254.h"
 #include "common/listing.h"
 #include "telefon/ana.h"
@@ -195,6 +197,19 @@ private slots:
         QCOMPARE(lines[2], first + "\r");
         QVERIFY(lines[3].startsWith(padded("name3", 50)));
         QCOMPARE(lines[3].size(), first.size() + 1);
+    }
+
+    void deletionMeanwhileRefreshesTheListAndWritesNothing() {
+        open({guitest::pageRecord(1), guitest::pageRecord(2), guitest::pageRecord(3)});
+        QVERIFY(marunda::deletePage(folder_->store(), 1).ok());
+        selectRows({1}); // chosen as name2, page 2 now holds name3
+        writeAs("liste", folderPath());
+        QVERIFY(lastMessage().contains("Kişi listesi yenilendi"));
+        QVERIFY(!folder_->exists("liste.txt"));
+        QCOMPARE(list1()->count(), 2);
+        QVERIFY(list1()->item(0)->text().startsWith("name2"));
+        QVERIFY(list1()->selectedItems().isEmpty());
+        QVERIFY(dokum());
     }
 
     void allFieldsGiveTheWholeRecord() {

@@ -5,6 +5,7 @@
 #include "telefon/hakkinda.h"
 #include "ui/colours.h"
 #include "ui/command_label.h"
+#include "ui/fonts.h"
 #include "ui/shapes.h"
 #include "update/update_window.h"
 
@@ -124,7 +125,7 @@ private slots:
         }
         for (const char* name : {"Label5", "com6"}) {
             const QFontInfo font(named(name)->font());
-            QCOMPARE(font.family(), QString("Tahoma"));
+            QCOMPARE(font.family(), QFontInfo(marunda::ui::tahoma(9.75, true)).family());
             QCOMPARE(font.pixelSize(), 13);
             QVERIFY(font.bold());
             QCOMPARE(colourOf(name), colours::pageNormal);

@@ -2,11 +2,13 @@
 #include "gui_test_support.h"
 
 #include "ui/command_label.h"
+#include "ui/fonts.h"
 #include "ui/message_box.h"
 #include "ui/notice.h"
 #include "ui/single_window.h"
 
 #include <QElapsedTimer>
+#include <QFontMetrics>
 #include <QSignalSpy>
 
 using marunda::ui::CommandLabel;
@@ -99,6 +101,21 @@ private slots:
         QVERIFY(fresh != nullptr);
         QVERIFY(single.isOpen());
         fresh->close();
+    }
+
+    void tahomaFaceShowsTurkishNamesWhole() {
+        const QFontMetrics regular(marunda::ui::tahoma(9.75));
+        const QFontMetrics bold(marunda::ui::tahoma(9.75, true));
+        // No gap after a dotted capital I.
+        QCOMPARE(regular.horizontalAdvance("İsim"), regular.horizontalAdvance("Isim"));
+        QCOMPARE(bold.horizontalAdvance("İsim:"), bold.horizontalAdvance("Isim:"));
+        // A name of 50 letters takes at most the two lines of isimb (177 x 33 pixels).
+        for (const QString name : {"Şükrü Çağlayan Öztürkoğlu İğdeli Gülşen Işıkçı Ali",
+                                   "İSTANBUL ŞİŞLİ Büyükşehir Kılıçoğlu Yıldırım Güneş"}) {
+            QCOMPARE(name.size(), 50);
+            const QRect box = regular.boundingRect(QRect(0, 0, 177, 1000), Qt::TextWordWrap, name);
+            QVERIFY2(box.height() <= 33, qPrintable(name));
+        }
     }
 
     void messageBoxesInTestModeAnswerAndRecord() {

@@ -1,5 +1,6 @@
 #include "common/book_edits.h"
 #include "common/scratch_file.h"
+#include "platform.h"
 #include "temp_folder.h"
 
 #include <gtest/gtest.h>
@@ -64,13 +65,13 @@ TEST(AppendRecord, RefusesAFullBookBeforeWritingAnything) {
     EXPECT_EQ(book.dir.read("bilgi.dat"), counter(kMaxPage));
 }
 
-TEST(AppendRecord, NeverOverwritesACountedRecordNorLeavesAHole) {
-    // Counter behind by one: the record of a save whose counter raise failed is overwritten
-    // by the retry instead of being duplicated.
-    Book behind(3, 3);
-    ASSERT_EQ(appendRecord(behind.store, named("Yeni")).value(), 3);
-    EXPECT_EQ(behind.dir.read("telefon.dat"), bookOf({1, 2}) + std::string(named("Yeni").bytes()));
-    EXPECT_EQ(behind.dir.read("bilgi.dat"), counter(4));
+TEST(AppendRecord, NeverOverwritesARecordNorLeavesAHole) {
+    // Counter behind the records (its repair could not be written): the contacts stay.
+    Book behind(3, 2);
+    ASSERT_EQ(appendRecord(behind.store, named("Yeni")).value(), 4);
+    EXPECT_EQ(behind.dir.read("telefon.dat"),
+              bookOf({1, 2, 3}) + std::string(named("Yeni").bytes()));
+    EXPECT_EQ(behind.dir.read("bilgi.dat"), counter(5));
 
     // Counter ahead of the records: the new one still follows the last record.
     Book ahead(2, 9);
@@ -129,15 +130,21 @@ TEST(DeletePage, MovesLaterPagesUpAndLowersTheCounter) {
         {5, 5, bookOf({1, 2, 3, 4})},
         {1, 1, ""},
     };
+    namespace fs = std::filesystem;
+    const auto privateBook = fs::perms::owner_read | fs::perms::owner_write;
     for (const auto& c : cases) {
         Book book(c.records);
         book.dir.write("sil.txt", std::string(5000, 'z')); // left by an interrupted deletion
+        fs::permissions(book.dir / "telefon.dat", privateBook);
         auto left = deletePage(book.store, c.deleted);
         ASSERT_TRUE(left) << c.deleted;
         EXPECT_EQ(left.value(), c.records - 1);
         EXPECT_EQ(book.dir.read("telefon.dat"), c.left) << c.deleted;
         EXPECT_EQ(book.dir.read("bilgi.dat"), counter(c.records)) << c.deleted;
         EXPECT_FALSE(book.dir.exists("sil.txt"));
+        if (!kOnWindows) {
+            EXPECT_EQ(fs::status(book.dir / "telefon.dat").permissions(), privateBook);
+        }
     }
 }
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 using namespace marunda;
 
 TEST(Cp1254, EveryByteRoundTrips) {
@@ -60,4 +62,23 @@ TEST(Cp1254, DecodesTextsOfEveryLength) {
                   plain + "ş" + std::string(9, ' ') + "€")
             << length;
     }
+}
+
+TEST(Cp1254, MalformedUtf8DecodesToReplacementCharacters) {
+    struct Case {
+        std::string bytes;
+        std::u32string decoded;
+    };
+    for (const auto& [bytes, decoded] : std::vector<Case>{
+             {"a\xC0\x80z", U"a\uFFFD\uFFFDz"},       // overlong NUL
+             {"\xE0\x80\xAF", U"\uFFFD\uFFFD\uFFFD"}, // overlong "/"
+             {"\xF0\x82\x82\xAC", U"\uFFFD\uFFFD\uFFFD\uFFFD"},
+             {"\xED\xA0\x80", U"\uFFFD\uFFFD\uFFFD"},           // surrogate D800
+             {"\xF4\x90\x80\x80", U"\uFFFD\uFFFD\uFFFD\uFFFD"}, // past U+10FFFF
+             {"\xF5\xFF", U"\uFFFD\uFFFD"},
+             {"\xC2\x80\xED\x9F\xBF\xF4\x8F\xBF\xBF", U"\u0080\uD7FF\U0010FFFF"},
+         }) {
+        EXPECT_EQ(utf8ToUtf32(bytes), decoded);
+    }
+    EXPECT_EQ(encodeCp1254("a\xC0\x80z"), "a??z"); // never a NUL byte in a record
 }

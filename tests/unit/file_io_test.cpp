@@ -1,7 +1,11 @@
+#include "common/file_faults.h"
 #include "common/file_io.h"
+#include "platform.h"
 #include "temp_folder.h"
 
 #include <gtest/gtest.h>
+
+#include <array>
 
 using namespace marunda;
 
@@ -50,4 +54,61 @@ TEST(FileIo, ReplaceViaNamedTemporaryRemovesAStaleOne) {
     ASSERT_TRUE(replaceFileVia(dir / "book", dir / "scratch", "fresh"));
     EXPECT_EQ(dir.read("book"), "fresh");
     EXPECT_FALSE(dir.exists("scratch"));
+}
+
+TEST(FileIo, ReplaceBehavesLikeASaveFile) {
+    namespace fs = std::filesystem;
+    TempFolder dir;
+    dir.write("private", "old");
+    if (!kOnWindows) {
+        // Rules of POSIX systems: permission bits, and links that anyone may make.
+        // The permissions stay: a private file is not made readable by others.
+        fs::permissions(dir / "private", fs::perms::owner_read | fs::perms::owner_write);
+        ASSERT_TRUE(replaceFile(dir / "private", "new"));
+        EXPECT_EQ(fs::status(dir / "private").permissions(),
+                  fs::perms::owner_read | fs::perms::owner_write);
+
+        // A link is followed: its target gets the new bytes and the link stays a link.
+        fs::create_directory(dir / "real");
+        dir.write("real/book", "old");
+        fs::create_symlink("real/book", dir / "link");
+        ASSERT_TRUE(replaceFile(dir / "link", "through the link"));
+        EXPECT_TRUE(fs::is_symlink(dir / "link"));
+        EXPECT_EQ(dir.read("real/book"), "through the link");
+    }
+
+    // The temporary name is unique: a stale one in the way does not matter.
+    fs::create_directories(dir / ".private.new" / "inner");
+    EXPECT_TRUE(replaceFile(dir / "private", "again"));
+
+    // A read-only target is refused and kept.
+    fs::permissions(dir / "private", fs::perms::owner_read);
+    EXPECT_FALSE(replaceFile(dir / "private", "refused"));
+    EXPECT_EQ(dir.read("private"), "again");
+
+    // Leftovers of interrupted replacements go; other files stay.
+    fs::remove_all(dir / ".private.new");
+    dir.write(".private.new", "x");
+    dir.write(".private.0a1b2c3d.new", "x");
+    dir.write("private.new", "not ours");
+    const std::array<std::string_view, 1> names{"private"};
+    removeLeftoverTemporaries(dir.path(), names);
+    EXPECT_FALSE(dir.exists(".private.0a1b2c3d.new"));
+    EXPECT_FALSE(dir.exists(".private.new"));
+    EXPECT_TRUE(dir.exists("private.new"));
+}
+
+TEST(FileIo, AFailedFlushOrFolderSyncIsAFailure) {
+    // Calls of a replacement: create, write, flush, rename, folder sync.
+    for (const int failing : {3, 5}) {
+        TempFolder dir;
+        dir.write("f", "old");
+        const PreviousContents previous{true, "old"};
+        file_faults::arm(failing, file_faults::Kind::once);
+        const auto replaced = replaceFile(dir / "f", "new", &previous);
+        file_faults::disarm();
+        EXPECT_FALSE(replaced) << failing;
+        EXPECT_EQ(dir.read("f"), "old") << failing;
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
+    }
 }

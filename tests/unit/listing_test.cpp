@@ -195,9 +195,9 @@ TEST(Listing, WriteReplacesTheTargetOnlyWhenWhole) {
     ASSERT_FALSE(failed);
     EXPECT_EQ(failed.error().code, ErrorCode::unwritable);
 
-    // A folder in the way of the temporary file makes the write fail: the old listing stays.
+    // A read-only listing is not replaced: the old one stays.
     const auto before = dir.read("liste.txt");
-    std::filesystem::create_directories(dir / ".liste.txt.new" / "inner");
+    std::filesystem::permissions(dir / "liste.txt", std::filesystem::perms::owner_read);
     EXPECT_FALSE(writeListing(store, {2}, columns, dir / "liste.txt"));
     EXPECT_EQ(dir.read("liste.txt"), before);
 }

@@ -1,3 +1,4 @@
+#include "common/book_opening.h"
 #include "common/cp1254.h"
 #include "common/record_store.h"
 #include "temp_folder.h"
@@ -108,6 +109,44 @@ TEST(RecordStore, ReadingAPageCreatesAMissingBook) {
     EXPECT_EQ(store.readPage(1).value(), ContactRecord{});
     EXPECT_TRUE(dir.exists("telefon.dat"));
     EXPECT_EQ(store.recordCount().value(), 0);
+
+    // Reading needs no write access; writing into a write-protected book fails.
+    dir.write("telefon.dat", book(2));
+    std::filesystem::permissions(dir / "telefon.dat", std::filesystem::perms::owner_read);
+    EXPECT_EQ(store.readPage(2).value(), named("Kişi 2"));
+    EXPECT_EQ(store.writePage(1, named("x")).error().code, ErrorCode::unwritable);
+    EXPECT_EQ(dir.read("telefon.dat"), book(2));
+}
+
+TEST(OpenBook, NeverWritesToABookOfThePreviousFormat) {
+    const std::string oldBook(3 * 790, 'a');
+    struct Case {
+        std::string bilgi;
+        bool previous;
+    };
+    for (const auto& [bilgi, previous] : std::vector<Case>{{"4\r\n", true},
+                                                           {"4,\"16\"\r\n", true},
+                                                           {"4,", true},
+                                                           {"4,\"17\"\r\n", false},
+                                                           {"garbage", false},
+                                                           {"", false}}) {
+        TempFolder dir;
+        dir.write("telefon.dat", oldBook);
+        dir.write("bilgi.dat", bilgi);
+        dir.write("data.dat", filler2000());
+        auto opened = openBook(RecordStore(dir.path()));
+        if (previous) {
+            ASSERT_FALSE(opened) << bilgi;
+            EXPECT_EQ(opened.error().code, ErrorCode::oldFormat);
+            EXPECT_EQ(dir.read("telefon.dat"), oldBook);
+            EXPECT_EQ(dir.read("bilgi.dat"), bilgi);
+        } else {
+            // A counter of this format, or one that is no counter at all, is repaired as ever.
+            ASSERT_TRUE(opened) << bilgi;
+            EXPECT_EQ(dir.read("telefon.dat").size(), 3 * kRecordSize);
+            EXPECT_EQ(dir.read("bilgi.dat"), "4,\"17\"\r\n");
+        }
+    }
 }
 
 TEST(RecordStore, CounterFileContentsAreCheckedBeforeUse) {

@@ -54,3 +54,11 @@ TEST(UpdateInfo, StoresAGoodAnswerExactlyAsSent) {
         EXPECT_EQ(readUpdateFile(folder.path()).value(), accepted.value());
     }
 }
+
+TEST(UpdateInfo, AKeptFileIsReadWithTheDownloadsCap) {
+    TempFolder folder;
+    folder.write("update.upd", bodyOfSize(kUpdateBodyLimit));
+    EXPECT_TRUE(readUpdateFile(folder.path()));
+    folder.write("update.upd", bodyOfSize(1024 * 1024));
+    EXPECT_EQ(readUpdateFile(folder.path()).error().code, ErrorCode::outOfRange);
+}

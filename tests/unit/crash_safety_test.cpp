@@ -1,0 +1,357 @@
+// Every operation that writes data, with each of its file-system calls failing in turn: once (a
+// full disk, an I/O error), from then on (a crash the process survives) and by the process
+// ending there (a kill). After the next start the folder holds the old state or the new one,
+// file for file, and a reported result is the state that holds.
+#include "common/book_edits.h"
+#include "common/book_opening.h"
+#include "common/file_faults.h"
+#include "common/listing.h"
+#include "common/password_file.h"
+#include "common/update_info.h"
+#include "converter/contact_record16.h"
+#include "converter/conversion.h"
+#include "temp_folder.h"
+
+#ifndef _WIN32
+#include <sys/wait.h>
+#include <unistd.h>
+#endif
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <iostream>
+#include <map>
+#include <vector>
+
+using namespace marunda;
+
+namespace {
+
+ContactRecord person(const std::string& name) {
+    ContactRecord record;
+    record.setText(Field::name, name);
+    return record;
+}
+
+using People = std::vector<std::string>;
+
+std::string bookOf(const People& people) {
+    std::string bytes;
+    for (const auto& name : people) {
+        bytes += person(name).bytes();
+    }
+    return bytes;
+}
+
+std::string counterBytes(int value) {
+    return std::to_string(value) + ",\"17\"\r\n";
+}
+
+// data.dat with `password` set over the filler (none when empty).
+std::string passwordFileWith(const std::string& password) {
+    std::string bytes;
+    while (bytes.size() < kPasswordFileSize) {
+        bytes += kPasswordFiller;
+    }
+    if (!password.empty()) {
+        bytes[0] = static_cast<char>('0' + password.size());
+        for (std::size_t k = 0; k < password.size(); ++k) {
+            bytes[9 + 20 * k] = password[k];
+        }
+    }
+    return bytes;
+}
+
+struct Folder {
+    TempFolder dir;
+    RecordStore store{dir.path()};
+};
+
+struct Outcome {
+    People people;
+    std::string password;
+};
+
+// What the program runs when it starts next.
+using Restart = std::function<bool(const RecordStore&)>;
+bool telefonStart(const RecordStore& store) {
+    return openBook(store).ok();
+}
+bool conversionAgain(const RecordStore& store) {
+    return converter::convertBook(store.folder()).ok() && openBook(store).ok();
+}
+
+struct Operation {
+    const char* name;
+    std::function<void(const TempFolder&)> setUp;
+    std::function<bool(const RecordStore&)> run; // true when it reported success
+    Outcome before;
+    Outcome after;
+    Restart restart = telefonStart;
+    // A file outside the program's data whose hidden temporary a crash may leave behind, for
+    // the next write of that file to clear.
+    const char* crashResidue = nullptr;
+};
+
+void threePeople(const TempFolder& dir, int counter, const std::string& password) {
+    dir.write("telefon.dat", bookOf({"Ayşe", "Bora", "Cem"}));
+    dir.write("bilgi.dat", counterBytes(counter));
+    dir.write("data.dat", passwordFileWith(password));
+}
+
+const People kThree{"Ayşe", "Bora", "Cem"};
+
+std::vector<Operation> operations() {
+    const auto book = [](const std::string& password, int counter = 4) {
+        return [=](const TempFolder& dir) {
+            threePeople(dir, counter, password);
+        };
+    };
+    return {
+        {"set password",
+         book(""),
+         [](const RecordStore& s) { return PasswordFile(s.folder()).writePassword("ab").ok(); },
+         {kThree, ""},
+         {kThree, "ab"}},
+        {"change password",
+         book("eski1234"),
+         [](const RecordStore& s) { return PasswordFile(s.folder()).writePassword("ab").ok(); },
+         {kThree, "eski1234"},
+         {kThree, "ab"}},
+        {"remove password",
+         book("abc"),
+         [](const RecordStore& s) { return PasswordFile(s.folder()).clearPassword().ok(); },
+         {kThree, "abc"},
+         {kThree, ""}},
+        {"first-run creation",
+         [](const TempFolder&) {},
+         [](const RecordStore& s) { return openBook(s).ok(); },
+         {{}, ""},
+         {{}, ""}},
+        {"recreated counter",
+         [](const TempFolder& dir) {
+             threePeople(dir, 4, "abc");
+             std::filesystem::remove(dir / "bilgi.dat");
+         },
+         [](const RecordStore& s) { return openBook(s).ok(); },
+         {kThree, "abc"},
+         {kThree, "abc"}},
+        {"start-up repair",
+         [](const TempFolder& dir) {
+             threePeople(dir, 2, "abc");
+             dir.write("telefon.dat", bookOf(kThree) + "Deniz");
+         },
+         [](const RecordStore& s) { return openBook(s).ok(); },
+         {{"Ayşe", "Bora", "Cem", "Deniz"}, "abc"},
+         {{"Ayşe", "Bora", "Cem", "Deniz"}, "abc"}},
+        {"new record",
+         book("abc"),
+         [](const RecordStore& s) { return appendRecord(s, person("Deniz")).ok(); },
+         {kThree, "abc"},
+         {{"Ayşe", "Bora", "Cem", "Deniz"}, "abc"}},
+        {"new record after a stale counter",
+         book("abc", 2),
+         [](const RecordStore& s) { return appendRecord(s, person("Deniz")).ok(); },
+         {kThree, "abc"},
+         {{"Ayşe", "Bora", "Cem", "Deniz"}, "abc"}},
+        {"modify",
+         book("abc"),
+         [](const RecordStore& s) {
+             return rewriteRecord(s, 2, person("Bora"), person("Berk")).ok();
+         },
+         {kThree, "abc"},
+         {{"Ayşe", "Berk", "Cem"}, "abc"}},
+        {"delete",
+         book("abc"),
+         [](const RecordStore& s) { return deletePage(s, 2).ok(); },
+         {kThree, "abc"},
+         {{"Ayşe", "Cem"}, "abc"}},
+        {"listing",
+         book("abc"),
+         [](const RecordStore& s) {
+             return writeListing(s, {1, 3}, ListingColumns::all(), s.file("liste.txt")).ok();
+         },
+         {kThree, "abc"},
+         {kThree, "abc"},
+         telefonStart,
+         "liste.txt"},
+        {"update.upd",
+         book("abc"),
+         [](const RecordStore& s) {
+             return acceptUpdateResponse(s.folder(), 200, "\"1.8\",\"01/02/2027\",\"Yeni\"\r\n")
+                 .ok();
+         },
+         {kThree, "abc"},
+         {kThree, "abc"}},
+        {"conversion of a 1.6 book",
+         [](const TempFolder& dir) {
+             std::string book16;
+             for (const auto& name : kThree) {
+                 converter::ContactRecord16 record;
+                 record.setText(Field::name, name);
+                 book16 += record.bytes();
+             }
+             dir.write("telefon.dat", book16);
+             dir.write("bilgi.dat", "4\r\n");
+             dir.write("data.dat", passwordFileWith("abc"));
+         },
+         [](const RecordStore& s) { return converter::convertBook(s.folder()).ok(); },
+         {kThree, "abc"},
+         {kThree, "abc"},
+         conversionAgain},
+    };
+}
+
+People peopleIn(const RecordStore& store) {
+    People people;
+    for (const auto& record : store.readAllPages().valueOr({})) {
+        auto name = record.text(Field::name);
+        name.erase(name.find_last_not_of(' ') + 1);
+        people.push_back(name);
+    }
+    return people;
+}
+
+// Every file of the folder with its bytes, but a residue that `op` may leave.
+using Snapshot = std::map<std::string, std::string>;
+bool isResidue(const Operation& op, const std::string& name) {
+    return op.crashResidue && name.starts_with("." + std::string(op.crashResidue) + ".");
+}
+Snapshot snapshotOf(const TempFolder& dir, const Operation& op) {
+    Snapshot files;
+    for (const auto& entry : std::filesystem::directory_iterator(dir.path())) {
+        const auto name = entry.path().filename().string();
+        if (!isResidue(op, name)) {
+            files[name] = dir.read(name);
+        }
+    }
+    return files;
+}
+
+// The next write of the file clears what a crash left of it.
+std::string residueLeftAfterRerun(const Folder& folder, const Operation& op) {
+    if (!op.crashResidue) {
+        return {};
+    }
+    op.run(folder.store);
+    for (const auto& entry : std::filesystem::directory_iterator(folder.dir.path())) {
+        if (isResidue(op, entry.path().filename().string())) {
+            return "the next write leaves the residue of a crash";
+        }
+    }
+    return {};
+}
+
+// The folder after the next start, without the operation and after it ran undisturbed.
+struct Ends {
+    Snapshot old;
+    Snapshot done;
+    int calls = 0;
+};
+Ends endsOf(const Operation& op) {
+    Ends ends;
+    {
+        Folder folder;
+        op.setUp(folder.dir);
+        EXPECT_TRUE(op.restart(folder.store)) << op.name;
+        ends.old = snapshotOf(folder.dir, op);
+    }
+    Folder folder;
+    op.setUp(folder.dir);
+    file_faults::arm(0, file_faults::Kind::once);
+    EXPECT_TRUE(op.run(folder.store)) << op.name;
+    ends.calls = file_faults::counted();
+    file_faults::disarm();
+    EXPECT_TRUE(op.restart(folder.store)) << op.name;
+    ends.done = snapshotOf(folder.dir, op);
+    return ends;
+}
+
+// Runs the operation with call n failing as `kind`; true when it reported success. A process
+// end is real: the operation runs in a child process that the seam ends at call n.
+bool runWithFault(const Operation& op, const Folder& folder, int n, file_faults::Kind kind) {
+#ifndef _WIN32
+    if (kind == file_faults::Kind::processEnd) {
+        const pid_t child = fork();
+        if (child == 0) {
+            file_faults::arm(n, kind);
+            op.run(folder.store);
+            std::_Exit(0); // the call was never reached: fail the check below
+        }
+        int status = 0;
+        waitpid(child, &status, 0);
+        EXPECT_EQ(WEXITSTATUS(status), file_faults::kEndedExitCode) << op.name << ", call " << n;
+        return false;
+    }
+#endif
+    file_faults::arm(n, kind);
+    const bool reported = op.run(folder.store);
+    file_faults::disarm();
+    return reported;
+}
+
+// Empty when the folder is sound after the next start; otherwise what is wrong.
+std::string faultAfterRestart(const Folder& folder, const Operation& op, const Ends& ends,
+                              bool reported, bool crashed) {
+    if (!op.restart(folder.store)) {
+        return "the next start fails";
+    }
+    const Outcome now{peopleIn(folder.store),
+                      PasswordFile(folder.dir.path()).readPassword().valueOr("<unreadable>")};
+    const bool isOld = now.people == op.before.people && now.password == op.before.password;
+    const bool isNew = now.people == op.after.people && now.password == op.after.password;
+    if (!isOld && !isNew) {
+        return "neither the old state nor the new";
+    }
+    if (!crashed && (reported ? !isNew : !isOld)) {
+        return reported ? "success reported, change missing" : "failure reported, change kept";
+    }
+    if (folder.store.readNextPage().valueOr(-1) != static_cast<int>(now.people.size()) + 1) {
+        return "counter is not records + 1";
+    }
+    const auto files = snapshotOf(folder.dir, op);
+    if (files != ends.old && files != ends.done) {
+        return "the files are neither the old set nor the new (a mix, or leftovers)";
+    }
+    if (!crashed && files != (reported ? ends.done : ends.old)) {
+        return "the files do not match what was reported";
+    }
+    return crashed ? residueLeftAfterRerun(folder, op) : std::string();
+}
+
+} // namespace
+
+TEST(CrashSafety, EveryOperationSurvivesAFailureAtEveryFileCall) {
+    using file_faults::Kind;
+    std::vector<Kind> kinds{Kind::once, Kind::fromThenOn};
+#ifndef _WIN32
+    kinds.push_back(Kind::processEnd);
+#endif
+    std::map<Kind, int> tried;
+    int broken = 0;
+    for (const auto& op : operations()) {
+        const auto ends = endsOf(op);
+        for (int n = 1; n <= ends.calls; ++n) {
+            for (auto kind : kinds) {
+                Folder folder;
+                op.setUp(folder.dir);
+                const bool reported = runWithFault(op, folder, n, kind);
+                const auto fault =
+                    faultAfterRestart(folder, op, ends, reported, kind != Kind::once);
+                ++tried[kind];
+                if (!fault.empty()) {
+                    ++broken;
+                    ADD_FAILURE() << op.name << ", call " << n << " of " << ends.calls
+                                  << (kind == Kind::once         ? " fails"
+                                      : kind == Kind::fromThenOn ? ", crash"
+                                                                 : ", process ended")
+                                  << ": " << fault;
+                }
+            }
+        }
+    }
+    std::cout << operations().size() << " operations; fault points tried: " << tried[Kind::once]
+              << " failing once, " << tried[Kind::fromThenOn] << " crashes, "
+              << tried[Kind::processEnd] << " process ends; " << broken << " broke the book\n";
+}
