@@ -33,11 +33,15 @@ std::vector<std::string> ownNames() {
 
 // Deletes our files of `folder`; the name of the first that could not go, else none.
 std::optional<std::string> deleteOwnFiles(const fs::path& folder) {
-    for (const auto& name : ownNames()) {
+    const auto names = ownNames();
+    for (const auto& name : names) {
         if (!removeFile(folder / name)) {
             return name;
         }
     }
+    // What an interrupted replacement of one of them left is ours too.
+    const std::vector<std::string_view> views(names.begin(), names.end());
+    removeLeftoverTemporaries(folder, views);
     return std::nullopt;
 }
 

@@ -36,6 +36,7 @@ protected:
 };
 
 TEST_F(RemovalTest, WithoutBackupRemovesTheFolderAndEveryEntry) {
+    root.write("Telefon/.bilgi.dat.1a2b3c4d.new", "left by an interrupted write");
     const auto report = remove(false);
     EXPECT_EQ(report.stop, RemovalStop::none);
     EXPECT_TRUE(report.remaining.empty());
