@@ -4,9 +4,9 @@
 #include <QPointer>
 
 class Dokum;
-class QComboBox;
-class QFileSystemModel;
-class QTreeView;
+namespace marunda::ui {
+class DriveFolderPicker;
+}
 
 // "Döküm Gözat": picks the folder of the listing from a volume list and a folder tree. "Tamam"
 // fills the listing window's folder box and only hides the chooser, so that it reopens where
@@ -26,15 +26,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void fillDrives(const QString& startVolume);
-    void changeDrive(int index);
-    void showVolume(const QString& root);
-    void showFolder(const QString& folder);
     void confirm();
 
     QPointer<Dokum> dokum_;
-    QComboBox* drive1_ = nullptr;
-    QTreeView* dir1_ = nullptr;
-    QFileSystemModel* model_ = nullptr;
-    int shownDrive_ = -1; // the entry of the volume the tree shows
+    marunda::ui::DriveFolderPicker* picker_ = nullptr;
 };

@@ -1,4 +1,5 @@
 #include "platform/platform.h"
+#include "run_key_reader.h"
 
 #include <gtest/gtest.h>
 
@@ -10,20 +11,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-
-constexpr const wchar_t* runKey = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
-
-// The value as the system reads it at logon; empty when there is none.
-std::wstring runValue(HKEY root, const std::string& name) {
-    wchar_t buffer[1024] = {};
-    DWORD size = sizeof buffer;
-    std::wstring wide(name.begin(), name.end());
-    if (RegGetValueW(root, runKey, wide.c_str(), RRF_RT_REG_SZ, nullptr, buffer, &size) !=
-        ERROR_SUCCESS) {
-        return {};
-    }
-    return buffer;
-}
 
 // Denies setting values in the machine's Run key while it lives, where the system enforces it.
 class MachineRunKeyDenied {

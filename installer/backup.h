@@ -1,0 +1,21 @@
+#pragma once
+
+#include "common/result.h"
+
+#include <filesystem>
+#include <string_view>
+
+namespace marunda::installer {
+
+inline constexpr std::string_view kBackupFolder = "Marunda Kayıt Dosyaları";
+inline constexpr std::string_view kReadMe = "Beni Oku.txt";
+inline constexpr std::string_view kReadMeLine =
+    "Bu klasördeki dosyaları kullanmak için, Marunda programını kurduktan sonra programın olduğu "
+    "klasöre kopyalayın";
+
+// Copies the data files of `folder` that exist into the backup folder on the desktop (made when
+// missing, reused when there) and writes the read-me anew. Fails, naming the file, when any of
+// it could not be done: the caller must then delete nothing.
+Result<void> backUpBook(const std::filesystem::path& folder);
+
+} // namespace marunda::installer

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "common/result.h"
+
+#include <filesystem>
+
+namespace marunda::installer {
+
+// Copies `source` over `destination` through a file beside it and a rename, so that a program
+// of an earlier installation that is running keeps its old file and never sees half a new one.
+// A program gets the executable bit for everyone, any other file stays as the replacement
+// leaves it.
+Result<void> copyReplacing(const std::filesystem::path& source,
+                           const std::filesystem::path& destination, bool program);
+
+} // namespace marunda::installer

@@ -1,0 +1,127 @@
+#include "installer/installation.h"
+
+#include "converter/installation_conversion.h"
+#include "installer/file_copy.h"
+#include "installer/installation_log.h"
+#include "installer/medium.h"
+#include "installer/shortcuts.h"
+#include "installer/utf8_path.h"
+#include "platform/platform.h"
+
+#include <optional>
+#include <system_error>
+
+namespace marunda::installer {
+namespace fs = std::filesystem;
+
+namespace {
+
+InstallReport stopped(InstallStop stop, std::string detail = {}) {
+    return {stop, std::move(detail), {}};
+}
+
+const std::string* firstMissingSource(const fs::path& medium) {
+    for (const auto& name : requiredSources()) {
+        std::error_code error;
+        if (!fs::is_regular_file(medium / name, error)) {
+            return &name;
+        }
+    }
+    return nullptr;
+}
+
+void convertOldInstallation(const fs::path& windowsFolder, const InstallEvents& events) {
+    if (converter::installerConversionPending(windowsFolder)) {
+        events.converting();
+        converter::convertForInstaller(windowsFolder);
+    }
+}
+
+// Makes sure the target folder exists; none when it does.
+std::optional<InstallStop> prepareFolder(const fs::path& target, const InstallEvents& events) {
+    std::error_code error;
+    const auto status = fs::status(target, error);
+    if (fs::is_directory(status)) {
+        return std::nullopt;
+    }
+    if (fs::exists(status)) {
+        return InstallStop::unusableFolder;
+    }
+    if (!events.createFolder()) {
+        return InstallStop::declined;
+    }
+    // One level only: a folder whose parent is missing is refused, not built up.
+    if (!fs::create_directory(target, error) || error) {
+        return InstallStop::folderNotCreated;
+    }
+    events.progress(10);
+    return std::nullopt;
+}
+
+std::optional<std::string> copyFiles(const InstallPlan& plan, const fs::path& target,
+                                     const fs::path& windowsFolder, const Progress& progress) {
+    for (const auto& file : installedFiles()) {
+        if (!copyReplacing(plan.medium / file.source, target / file.destination, file.program)) {
+            return file.destination;
+        }
+        progress(file.progressAfter);
+    }
+    if (!copyReplacing(plan.installer, windowsFolder / uninstallerName(), true)) {
+        return uninstallerName();
+    }
+    progress(70);
+    return std::nullopt;
+}
+
+std::vector<LaterStep> registerPrograms(const fs::path& target, const fs::path& windowsFolder,
+                                        const Progress& progress) {
+    std::vector<LaterStep> failed;
+    if (!platform::createProgramGroup(kGroup, groupItems(target, windowsFolder))) {
+        failed.push_back(LaterStep::programGroup);
+    }
+    if (!platform::setLogonEntry(kLogonName, reminderProgram(target))) {
+        failed.push_back(LaterStep::logonEntry);
+    }
+    progress(90);
+    if (!platform::createDesktopShortcut(desktopShortcut(target))) {
+        failed.push_back(LaterStep::desktopShortcut);
+    }
+    progress(100);
+    if (!platform::startDetached(reminderProgram(target))) {
+        failed.push_back(LaterStep::startReminder);
+    }
+    return failed;
+}
+
+} // namespace
+
+InstallReport install(const InstallPlan& plan, const InstallEvents& events) {
+    if (const auto* missing = firstMissingSource(plan.medium)) {
+        return stopped(InstallStop::missingSources, *missing);
+    }
+    auto windowsFolder = platform::windowsFolder();
+    if (!windowsFolder) {
+        return stopped(InstallStop::noWindowsFolder, windowsFolder.error().detail);
+    }
+    const fs::path& w = windowsFolder.value();
+    // Before the target is looked at: a 1.6 book is converted even if the user then stops.
+    convertOldInstallation(w, events);
+
+    const fs::path target = pathFromUtf8(plan.folder);
+    if (!loggableFolder(plan.folder) || !target.is_absolute()) {
+        return stopped(InstallStop::unusableFolder, plan.folder);
+    }
+    if (auto stop = prepareFolder(target, events)) {
+        return stopped(*stop, plan.folder);
+    }
+    if (!writeInstallationLog(w, plan.folder)) {
+        return stopped(InstallStop::logNotWritten, std::string(kLog17));
+    }
+    events.progress(20);
+    if (auto failed = copyFiles(plan, target, w, events.progress)) {
+        return stopped(InstallStop::copyFailed, *failed);
+    }
+    return {InstallStop::none, {}, registerPrograms(target, w, events.progress)};
+}
+
+} // namespace marunda::installer

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "installer/steps.h"
+
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace marunda::installer {
+
+struct InstallPlan {
+    std::filesystem::path medium;    // the installer's folder, with dosya1.dat...
+    std::filesystem::path installer; // the running installer's own file
+    std::string folder;              // the target as typed (UTF-8)
+};
+
+struct InstallEvents {
+    // A 1.6 installation is about to be converted; returns when the user has been told.
+    std::function<void()> converting;
+    // The target folder is missing: whether to create it.
+    std::function<bool()> createFolder;
+    Progress progress;
+};
+
+enum class InstallStop {
+    none,             // installed; `failed` names the later steps that could not be done
+    missingSources,   // `detail`: the first source missing from the medium
+    noWindowsFolder,  // the folder of the logs cannot be had
+    unusableFolder,   // the name cannot be logged, is not a full path, or is a file
+    declined,         // the user would not have the folder created
+    folderNotCreated, // e.g. its parent does not exist
+    logNotWritten,
+    copyFailed, // `detail`: the file that could not be copied
+};
+
+struct InstallReport {
+    InstallStop stop = InstallStop::none;
+    std::string detail; // UTF-8
+    std::vector<LaterStep> failed;
+};
+
+// The whole installation in the order of its steps. It stops at the first step whose failure
+// would leave an installation that does not work; the steps after the copies are each tried.
+InstallReport install(const InstallPlan& plan, const InstallEvents& events);
+
+} // namespace marunda::installer

@@ -1,0 +1,52 @@
+#include "installer/medium.h"
+
+#include <array>
+
+namespace marunda::installer {
+
+namespace {
+
+std::string library(std::string_view name) {
+    return "lib" + std::string(name) + std::string(kLibrarySuffix);
+}
+
+} // namespace
+
+std::string programName(std::string_view program) {
+    return std::string(program) + std::string(kProgramSuffix);
+}
+
+std::string uninstallerName() {
+    return programName("Telefon_Kur_17");
+}
+
+std::span<const InstalledFile> installedFiles() {
+    static const std::array<InstalledFile, 7> files{{
+        {"dosya1.dat", programName("Telefon"), true, 30},
+        {"dosya2.dat", programName("Zilora"), true, 40},
+        {"dosya3.dat", "Zilora.wav", false, 45},
+        {"dosya4.dat", programName("Donusturucu"), true, 47},
+        {library("marunda_core"), library("marunda_core"), false, 50},
+        {library("marunda_ui"), library("marunda_ui"), false, 60},
+        {library("marunda_update"), library("marunda_update"), false, 65},
+    }};
+    return files;
+}
+
+std::span<const std::string> requiredSources() {
+    static const std::array<std::string, 7> sources{
+        "dosya1.dat",          "dosya2.dat",
+        "dosya3.dat",          library("marunda_core"),
+        library("marunda_ui"), library("marunda_update"),
+        "dosya4.dat"};
+    return sources;
+}
+
+std::span<const std::string> bookFiles() {
+    static const std::array<std::string, 8> files{"telefon.dat", "bilgi.dat",  "data.dat",
+                                                  "update.upd",  "sirali.tmp", "sil.txt",
+                                                  "dokum.tmp",   "telefon.tmp"};
+    return files;
+}
+
+} // namespace marunda::installer

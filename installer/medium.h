@@ -1,0 +1,40 @@
+#pragma once
+
+#include <filesystem>
+#include <span>
+#include <string>
+#include <string_view>
+
+// What the installation medium holds and where each file goes.
+namespace marunda::installer {
+
+#ifdef _WIN32
+inline constexpr std::string_view kProgramSuffix = ".exe";
+inline constexpr std::string_view kLibrarySuffix = ".dll";
+#else
+inline constexpr std::string_view kProgramSuffix = "";
+inline constexpr std::string_view kLibrarySuffix = ".so";
+#endif
+
+struct InstalledFile {
+    std::string source;      // in the installer's folder
+    std::string destination; // in the installation folder
+    bool program;            // gets the executable bit
+    int progressAfter;
+};
+
+// In the order of copying.
+std::span<const InstalledFile> installedFiles();
+// The order in which the sources are checked before anything is done.
+std::span<const std::string> requiredSources();
+
+// The program files by their own names, for the shortcuts and the logon entry.
+std::string programName(std::string_view program);
+// The installer's copy in the Windows folder, which the removal item starts.
+std::string uninstallerName();
+
+// What the phone book writes into its folder (data, news and scratch files): the removal deletes
+// these and the installed files, nothing else.
+std::span<const std::string> bookFiles();
+
+} // namespace marunda::installer

@@ -1,0 +1,130 @@
+#include "installer/removal.h"
+
+#include "common/file_io.h"
+#include "common/file_name.h"
+#include "installer/backup.h"
+#include "installer/installation_log.h"
+#include "installer/medium.h"
+#include "installer/shortcuts.h"
+#include "installer/utf8_path.h"
+#include "platform/platform.h"
+
+#include <algorithm>
+#include <system_error>
+
+namespace marunda::installer {
+namespace fs = std::filesystem;
+
+namespace {
+
+RemovalReport stopped(RemovalStop stop, std::string detail, std::string folder = {}) {
+    return {stop, std::move(detail), std::move(folder), {}, {}};
+}
+
+std::vector<std::string> ownNames() {
+    std::vector<std::string> names;
+    for (const auto& file : installedFiles()) {
+        names.push_back(file.destination);
+    }
+    const auto book = bookFiles();
+    names.insert(names.end(), book.begin(), book.end());
+    return names;
+}
+
+// Deletes our files of `folder`; the name of the first that could not go, else none.
+std::optional<std::string> deleteOwnFiles(const fs::path& folder) {
+    const auto names = ownNames();
+    for (const auto& name : names) {
+        if (!removeFile(folder / name)) {
+            return name;
+        }
+    }
+    // What an interrupted replacement of one of them left is ours too.
+    const std::vector<std::string_view> views(names.begin(), names.end());
+    removeLeftoverTemporaries(folder, views);
+    return std::nullopt;
+}
+
+std::vector<std::string> entriesOf(const fs::path& folder) {
+    std::vector<std::string> names;
+    std::error_code error;
+    for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+        names.push_back(pathText(it->path().filename()));
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+// Removes the folder when it is empty; what stays in it otherwise.
+std::vector<std::string> removeIfEmpty(const fs::path& folder) {
+    std::error_code error;
+    if (!fs::exists(folder, error)) {
+        return {};
+    }
+    auto remaining = entriesOf(folder);
+    if (remaining.empty() && !fs::remove(folder, error)) {
+        remaining.push_back(pathText(folder.filename()));
+    }
+    return remaining;
+}
+
+std::vector<LaterStep> unregister(const fs::path& folder, const fs::path& windowsFolder,
+                                  const Progress& progress) {
+    std::vector<LaterStep> failed;
+    progress(70);
+    if (!platform::removeProgramGroup(kGroup, groupItems(folder, windowsFolder))) {
+        failed.push_back(LaterStep::programGroup);
+    }
+    progress(80);
+    progress(90);
+    // A missing shortcut is no failure: the user may have deleted it.
+    if (!platform::removeDesktopShortcut(kDesktopCaption)) {
+        failed.push_back(LaterStep::desktopShortcut);
+    }
+    if (!platform::removeLogonEntry(kLogonName)) {
+        failed.push_back(LaterStep::logonEntry);
+    }
+    if (!removeInstallationLog(windowsFolder)) {
+        failed.push_back(LaterStep::installationLog);
+    }
+    progress(100);
+    return failed;
+}
+
+} // namespace
+
+RemovalReport installedFolder() {
+    auto windowsFolder = platform::windowsFolder();
+    if (!windowsFolder) {
+        return stopped(RemovalStop::noWindowsFolder, windowsFolder.error().detail);
+    }
+    auto folder = readInstallationLog(windowsFolder.value());
+    if (!folder) {
+        return stopped(RemovalStop::noLog, std::string(kLog17));
+    }
+    return stopped(RemovalStop::none, {}, folder.value());
+}
+
+RemovalReport removeInstallation(bool backup, const Progress& progress) {
+    RemovalReport report = installedFolder();
+    if (report.stop != RemovalStop::none) {
+        return report;
+    }
+    const fs::path windowsFolder = platform::windowsFolder().value();
+    const fs::path folder = pathFromUtf8(report.folder);
+    if (backup) {
+        if (auto saved = backUpBook(folder); !saved) {
+            return stopped(RemovalStop::backupFailed, saved.error().detail, report.folder);
+        }
+    }
+    if (auto failed = deleteOwnFiles(folder)) {
+        return stopped(RemovalStop::deleteFailed, *failed, report.folder);
+    }
+    progress(40);
+    report.remaining = removeIfEmpty(folder);
+    progress(60);
+    report.failed = unregister(folder, windowsFolder, progress);
+    return report;
+}
+
+} // namespace marunda::installer

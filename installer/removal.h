@@ -1,0 +1,35 @@
+#pragma once
+
+#include "installer/steps.h"
+
+#include <string>
+#include <vector>
+
+namespace marunda::installer {
+
+enum class RemovalStop {
+    none,  // removed; see the report for what stayed
+    noLog, // no installation is recorded
+    noWindowsFolder,
+    backupFailed, // `detail`: what could not be saved; nothing was deleted
+    deleteFailed, // `detail`: the file that could not be deleted (in use, perhaps)
+};
+
+struct RemovalReport {
+    RemovalStop stop = RemovalStop::none;
+    std::string detail;                 // UTF-8
+    std::string folder;                 // the installation folder, UTF-8
+    std::vector<std::string> remaining; // names left in the folder that are not ours
+    std::vector<LaterStep> failed;
+};
+
+// The folder the installation log names, for the maintenance choice and the removal.
+RemovalReport installedFolder();
+
+// Removes what the installation put into its folder and the phone book's own files, then the
+// folder if nothing else is left; then the program group, the desktop shortcut, the logon entry
+// and the log. With `backup`, the data files are saved first, and a failure there deletes
+// nothing. The uninstaller's own copy stays: it is the running program.
+RemovalReport removeInstallation(bool backup, const Progress& progress);
+
+} // namespace marunda::installer

@@ -1,0 +1,25 @@
+#include "installer/shortcuts.h"
+
+#include "installer/medium.h"
+
+namespace marunda::installer {
+namespace fs = std::filesystem;
+
+std::vector<platform::Shortcut> groupItems(const fs::path& folder, const fs::path& windowsFolder) {
+    return {
+        {"telefon", "Marunda", folder / programName("Telefon"), {}},
+        {"kaldir", "Programı Kaldır", windowsFolder / uninstallerName(), {}},
+        {"zilora", "Selvira", reminderProgram(folder), {}},
+        {"donusturucu", "Dorvex", folder / programName("Donusturucu"), {}},
+    };
+}
+
+platform::Shortcut desktopShortcut(const fs::path& folder) {
+    return {"telefon", std::string(kDesktopCaption), folder / programName("Telefon"), {}};
+}
+
+fs::path reminderProgram(const fs::path& folder) {
+    return folder / programName("Zilora");
+}
+
+} // namespace marunda::installer

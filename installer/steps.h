@@ -1,0 +1,16 @@
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace marunda::installer {
+
+// Steps after the files are in place: when one fails, the rest still runs and the final message
+// names it.
+enum class LaterStep { programGroup, logonEntry, desktopShortcut, startReminder, installationLog };
+
+// The value for the progress bar, after each step.
+using Progress = std::function<void(int)>;
+
+} // namespace marunda::installer

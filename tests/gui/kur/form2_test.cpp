@@ -1,0 +1,105 @@
+// Kur's removal window: with and without the backup, a backup that cannot be made, and a folder
+// the user shares with the installation.
+#include "gui_test_support.h"
+#include "installer/installation.h"
+#include "installer/kur/form2.h"
+#include "kur_test_support.h"
+
+#include <QLabel>
+#include <QProgressBar>
+#include <QSignalSpy>
+
+#include <memory>
+
+using marunda::kur::Form2;
+using marunda::ui::MessageBox;
+
+namespace {
+
+const QString kBackup = QStringLiteral("Desktop/Marunda Kayıt Dosyaları/");
+const QString kRemoved = QStringLiteral(
+    "Marunda 1.7 Kur: Marunda 1.7 Programı bilgisayarınızdan başarıyla kaldırılmıştır");
+
+} // namespace
+
+class Form2Test : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<kurtest::Home> home_;
+    std::unique_ptr<Form2> form2_;
+    std::unique_ptr<QSignalSpy> ended_;
+
+    void kaldir(bool backup) {
+        MessageBox::clearShown();
+        MessageBox::setNextAnswer(backup);
+        guitest::click(guitest::control(form2_.get(), "Command1"));
+    }
+
+private slots:
+    void initTestCase() { MessageBox::setTestMode(true); }
+    void init() {
+        home_ = std::make_unique<kurtest::Home>();
+        const auto report =
+            marunda::installer::install({home_->fsPath("medium"), home_->fsPath("medium/Kur"),
+                                         home_->path("Telefon").toStdString()},
+                                        {[] {}, [] { return true; },
+                                         [](int) {
+                                         }});
+        QCOMPARE(int(report.stop), int(marunda::installer::InstallStop::none));
+        home_->write("Telefon/telefon.dat", "book");
+        home_->write("Telefon/data.dat", "password");
+        form2_ = std::make_unique<Form2>();
+        ended_ = std::make_unique<QSignalSpy>(form2_.get(), &Form2::programEnded);
+        form2_->show();
+    }
+
+    void showsItsControls() {
+        QCOMPARE(form2_->windowTitle(), QString("Marunda 1.7 Kur"));
+        QCOMPARE(guitest::control<QLabel>(form2_.get(), "Label1")->text(),
+                 QString("Marunda 1.7 Programını bilgisayarınızdan kaldırmak istediğinize "
+                         "eminseniz Kaldır tuşuna basın."));
+        QCOMPARE(guitest::control<QProgressBar>(form2_.get(), "cubuk")->value(), 0);
+    }
+
+    void removesWithTheBackup() {
+        kaldir(true);
+        QCOMPARE(kurtest::messages(),
+                 (QStringList{"Marunda 1.7 Kur: Telefon kayıtlarınızın tutulduğu dosyaların "
+                              "yedeğinin alınmasını istiyor musunuz?",
+                              kRemoved}));
+        QCOMPARE(home_->read(kBackup + "telefon.dat"), QByteArray("book"));
+        QCOMPARE(home_->read(kBackup + "data.dat"), QByteArray("password"));
+        QVERIFY(home_->exists(kBackup + "Beni Oku.txt"));
+        QVERIFY(!home_->exists("Telefon"));
+        QVERIFY(!home_->exists("config/autostart/Zilora.desktop"));
+        QVERIFY(!home_->exists("Desktop/Marunda.desktop"));
+        QVERIFY(home_->exists("data/Marunda/Telefon_Kur_17"));
+        QCOMPARE(ended_->count(), 1);
+    }
+
+    void failedBackupDeletesNothing() {
+        QDir(home_->path()).mkpath(kBackup + "telefon.dat");
+        kaldir(true);
+        QCOMPARE(MessageBox::shown().last().icon, MessageBox::Icon::critical);
+        QVERIFY(MessageBox::shown().last().text.contains("hiçbir dosya silinmedi"));
+        QCOMPARE(home_->read("Telefon/telefon.dat"), QByteArray("book"));
+        QVERIFY(home_->exists("data/Marunda/Marunda_17.log"));
+        QCOMPARE(ended_->count(), 0);
+    }
+
+    void foreignFilesStayAndAreNamed() {
+        home_->write("Telefon/mektup.txt", "mine");
+        kaldir(false);
+        QCOMPARE(kurtest::messages().last(),
+                 kRemoved + "\n\n" + QDir::toNativeSeparators(home_->path("Telefon")) +
+                     " klasöründe Marunda'ya ait olmayan dosyalar bulunduğu için bu klasör ve "
+                     "içindeki bu dosyalar silinmedi.");
+        QCOMPARE(home_->read("Telefon/mektup.txt"), QByteArray("mine"));
+        QVERIFY(!home_->exists("Telefon/telefon.dat"));
+        QVERIFY(!home_->exists(kBackup));
+    }
+};
+
+QTEST_MAIN(Form2Test)
+#include "form2_test.moc"

@@ -1,0 +1,119 @@
+#include "installer_fixture.h"
+
+#include "installer/backup.h"
+
+using namespace marunda::installer;
+namespace fake = marunda::platform::fake;
+namespace fs = std::filesystem;
+
+namespace {
+
+const fs::path kBackup = fs::path("desktop") / pathFromUtf8("Marunda Kayıt Dosyaları");
+const std::string kReadMeBytes = "Bu klas\xF6rdeki dosyalar\xFD kullanmak i\xE7in, Marunda "
+                                 "program\xFDn\xFD kurduktan sonra program\xFDn oldu\xF0u "
+                                 "klas\xF6re kopyalay\xFDn\r\n";
+
+} // namespace
+
+class RemovalTest : public InstallerTest {
+protected:
+    void SetUp() override {
+        InstallerTest::SetUp();
+        ASSERT_EQ(install().stop, InstallStop::none);
+        for (const char* name : {"telefon.dat", "bilgi.dat", "update.upd", "sirali.tmp"}) {
+            root.write(std::string("Telefon/") + name, std::string("book ") + name);
+        }
+        progress.clear();
+    }
+
+    void expectNothingOfOursLeft() const {
+        EXPECT_TRUE(fake::state().groups.empty());
+        EXPECT_TRUE(fake::state().desktopShortcuts.empty());
+        EXPECT_TRUE(fake::state().logonEntries.empty());
+        EXPECT_FALSE(root.exists("windows/Marunda_17.log"));
+        EXPECT_TRUE(fs::exists(root / "windows" / uninstallerName()));
+    }
+};
+
+TEST_F(RemovalTest, WithoutBackupRemovesTheFolderAndEveryEntry) {
+    root.write("Telefon/.bilgi.dat.1a2b3c4d.new", "left by an interrupted write");
+    const auto report = remove(false);
+    EXPECT_EQ(report.stop, RemovalStop::none);
+    EXPECT_TRUE(report.remaining.empty());
+    EXPECT_TRUE(report.failed.empty());
+    EXPECT_EQ(progress, (std::vector<int>{40, 60, 70, 80, 90, 100}));
+    EXPECT_FALSE(root.exists("Telefon"));
+    EXPECT_FALSE(root.exists("desktop"));
+    expectNothingOfOursLeft();
+    EXPECT_EQ(remove(false).stop, RemovalStop::noLog);
+}
+
+// An old backup folder is reused: copies and read-me are written anew.
+TEST_F(RemovalTest, BackupSavesTheDataFilesThatExist) {
+    fs::create_directories(root / kBackup);
+    root.write(kBackup / "telefon.dat", "old copy");
+    root.write(kBackup / "Beni Oku.txt", "old text");
+
+    ASSERT_EQ(remove(true).stop, RemovalStop::none);
+    EXPECT_EQ(root.read(kBackup / "telefon.dat"), "book telefon.dat");
+    EXPECT_EQ(root.read(kBackup / "bilgi.dat"), "book bilgi.dat");
+    EXPECT_FALSE(root.exists(kBackup / "data.dat"));
+    EXPECT_EQ(root.read(kBackup / "Beni Oku.txt"), kReadMeBytes);
+    EXPECT_EQ(std::distance(fs::directory_iterator(root / kBackup), fs::directory_iterator()), 3);
+    EXPECT_FALSE(root.exists("Telefon"));
+    expectNothingOfOursLeft();
+}
+
+// Folders the user shares with the installation keep the user's files, and say so.
+TEST_F(RemovalTest, ForeignFilesSurviveAndKeepTheFolder) {
+    root.write("Telefon/mektup.txt", "the user's own");
+    fs::create_directories(root / "Telefon/Resimler");
+    const auto report = remove(false);
+    EXPECT_EQ(report.stop, RemovalStop::none);
+    EXPECT_EQ(report.folder, utf8(folder()));
+    EXPECT_EQ(report.remaining, (std::vector<std::string>{"Resimler", "mektup.txt"}));
+    EXPECT_EQ(root.read("Telefon/mektup.txt"), "the user's own");
+    EXPECT_FALSE(root.exists("Telefon/telefon.dat"));
+    EXPECT_FALSE(fs::exists(folder() / programName("Telefon")));
+    expectNothingOfOursLeft();
+}
+
+// A backup that cannot be made deletes nothing.
+TEST_F(RemovalTest, FailingBackupStopsBeforeAnythingIsDeleted) {
+    const struct {
+        const char* what;
+        std::function<void()> breakIt;
+        std::string detail;
+    } cases[] = {
+        {"a data file cannot be copied",
+         [this] { fs::create_directories(root / kBackup / "bilgi.dat"); },
+         utf8(folder() / "bilgi.dat")},
+        {"the read-me cannot be written",
+         [this] { fs::create_directories(root / kBackup / "Beni Oku.txt"); },
+         utf8(root / kBackup / "Beni Oku.txt")},
+        {"no backup folder", [this] { root.write("desktop", ""); }, ""},
+    };
+    for (const auto& c : cases) {
+        fs::remove_all(root / "desktop");
+        c.breakIt();
+        const auto report = remove(true);
+        EXPECT_EQ(report.stop, RemovalStop::backupFailed) << c.what;
+        if (!c.detail.empty()) {
+            EXPECT_EQ(report.detail, c.detail) << c.what;
+        }
+        EXPECT_EQ(root.read("Telefon/telefon.dat"), "book telefon.dat") << c.what;
+        EXPECT_TRUE(fs::exists(folder() / programName("Telefon"))) << c.what;
+        EXPECT_TRUE(root.exists("windows/Marunda_17.log")) << c.what;
+        EXPECT_EQ(fake::state().logonEntries.size(), 1u) << c.what;
+        EXPECT_TRUE(progress.empty()) << c.what;
+    }
+}
+
+TEST_F(RemovalTest, LaterFailuresAreNamed) {
+    fake::state().failing = {"removeProgramGroup", "removeLogonEntry"};
+    const auto report = remove(false);
+    EXPECT_EQ(report.stop, RemovalStop::none);
+    EXPECT_EQ(report.failed,
+              (std::vector<LaterStep>{LaterStep::programGroup, LaterStep::logonEntry}));
+    EXPECT_FALSE(root.exists("windows/Marunda_17.log"));
+}

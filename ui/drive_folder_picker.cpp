@@ -1,0 +1,122 @@
+#include "ui/drive_folder_picker.h"
+
+#include "platform/platform.h"
+#include "ui/message_box.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFileSystemModel>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QSignalBlocker>
+#include <QTreeView>
+#include <QVBoxLayout>
+
+#include <filesystem>
+
+namespace marunda::ui {
+
+namespace {
+
+// Through UTF-8, which both systems' paths convert to without fail.
+std::filesystem::path toPath(const QString& path) {
+    const QByteArray utf8 = path.toUtf8();
+    return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
+}
+
+QString fromPath(const std::filesystem::path& path) {
+    const std::u8string utf8 = path.u8string();
+    return QDir::fromNativeSeparators(
+        QString::fromUtf8(reinterpret_cast<const char*>(utf8.data()), qsizetype(utf8.size())));
+}
+
+// As the folder lists show them: lower case only where the file system ignores case.
+QString shown(const QString& path) {
+    const QString native = QDir::toNativeSeparators(path);
+    return platform::fileNamesIgnoreCase() ? native.toLower() : native;
+}
+
+} // namespace
+
+DriveFolderPicker::DriveFolderPicker(const QString& notReady, QWidget* parent)
+    : QWidget(parent)
+    , notReady_(notReady) {
+    drive1_ = new QComboBox;
+    drive1_->setObjectName(QStringLiteral("Drive1"));
+    for (const auto& volume : platform::volumes()) {
+        const QString root = fromPath(volume.root);
+        drive1_->addItem(shown(root), root);
+    }
+    model_ = new QFileSystemModel(this);
+    model_->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Hidden);
+    model_->setReadOnly(true);
+    dir1_ = new QTreeView;
+    dir1_->setObjectName(QStringLiteral("Dir1"));
+    dir1_->setModel(model_);
+    dir1_->setHeaderHidden(true);
+    for (int column = 1; column < model_->columnCount(); ++column) {
+        dir1_->hideColumn(column);
+    }
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(drive1_);
+    layout->addWidget(dir1_, 1);
+
+    connect(drive1_, &QComboBox::currentIndexChanged, this, &DriveFolderPicker::changeDrive);
+    connect(dir1_->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this] { emit folderChanged(folder()); });
+}
+
+int DriveFolderPicker::driveEntry(const QString& root) {
+    int entry = drive1_->findData(root);
+    if (entry < 0) {
+        const QSignalBlocker blocker(drive1_);
+        drive1_->addItem(shown(root), root);
+        entry = drive1_->count() - 1;
+    }
+    return entry;
+}
+
+void DriveFolderPicker::showFolder(const QString& path) {
+    const QString folder = QDir::cleanPath(QDir::fromNativeSeparators(path));
+    const QString root = fromPath(platform::volumeOf(toPath(folder)));
+    shownDrive_ = driveEntry(root);
+    {
+        const QSignalBlocker blocker(drive1_);
+        drive1_->setCurrentIndex(shownDrive_);
+    }
+    showVolume(root);
+    const QModelIndex index = model_->index(folder);
+    if (!index.isValid()) {
+        return;
+    }
+    dir1_->setCurrentIndex(index);
+    dir1_->expand(index);
+    dir1_->scrollTo(index);
+}
+
+QString DriveFolderPicker::folder() const {
+    const QModelIndex index = dir1_->currentIndex();
+    return index.isValid() ? model_->filePath(index) : model_->rootPath();
+}
+
+void DriveFolderPicker::changeDrive(int index) {
+    const QString root = drive1_->itemData(index).toString();
+    if (!platform::volumeReady(toPath(root))) {
+        MessageBox::critical(this, QStringLiteral("Hata"), notReady_);
+        const QSignalBlocker blocker(drive1_);
+        drive1_->setCurrentIndex(shownDrive_);
+        return;
+    }
+    shownDrive_ = index;
+    showVolume(root);
+    dir1_->setCurrentIndex(model_->index(root));
+    emit folderChanged(folder());
+}
+
+void DriveFolderPicker::showVolume(const QString& root) {
+    model_->setRootPath(root);
+    dir1_->setRootIndex(model_->index(root));
+}
+
+} // namespace marunda::ui

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QString>
+#include <QWidget>
+
+class QComboBox;
+class QFileSystemModel;
+class QTreeView;
+
+namespace marunda::ui {
+
+// The drive list `Drive1` over the folder tree `Dir1`: choosing a volume moves the tree to it,
+// and a volume that cannot be read is refused with a message, the list going back to the volume
+// the tree still shows. Folders travel with '/' separators.
+class DriveFolderPicker : public QWidget {
+    Q_OBJECT
+public:
+    // `notReady`: the text of the critical message for a volume that cannot be read.
+    explicit DriveFolderPicker(const QString& notReady, QWidget* parent = nullptr);
+
+    // Opens `folder` in the tree, on its volume (added to the list when the system names none).
+    void showFolder(const QString& folder);
+    // The folder open in the tree; the volume's top when none is.
+    QString folder() const;
+
+signals:
+    // The tree opened another folder, by the user's choice or a change of volume.
+    void folderChanged(const QString& folder);
+
+private:
+    void changeDrive(int index);
+    void showVolume(const QString& root);
+    int driveEntry(const QString& root);
+
+    QString notReady_;
+    QComboBox* drive1_ = nullptr;
+    QTreeView* dir1_ = nullptr;
+    QFileSystemModel* model_ = nullptr;
+    int shownDrive_ = -1; // the entry of the volume the tree shows
+};
+
+} // namespace marunda::ui
