@@ -2,6 +2,7 @@
 // and bilgi.dat afresh, so records added or deleted meanwhile are taken into account.
 #include "telefon/ana.h"
 
+#include "common/page_navigation.h"
 #include "ui/message_box.h"
 
 namespace {
@@ -37,30 +38,27 @@ void Ana::goFirst() {
 }
 
 void Ana::goPrevious() {
-    const int displayed = currentPage();
-    if (displayed <= 1) {
-        return;
+    if (const auto page = marunda::previousPage(currentPage())) {
+        showStoredPage(*page);
     }
-    showStoredPage(displayed - 1);
 }
 
 void Ana::goNext() {
     const auto counter = readCounterOrTell();
-    if (!counter || counter.value() == 1) {
+    if (!counter) {
         return;
     }
-    // Past the last page (the book shrank meanwhile) counts as the last page.
-    const int displayed = currentPage();
-    if (displayed >= counter.value() - 1) {
-        return;
+    if (const auto page = marunda::nextPage(currentPage(), counter.value())) {
+        showStoredPage(*page);
     }
-    showStoredPage(displayed + 1);
 }
 
 void Ana::goLast() {
     const auto counter = readCounterOrTell();
-    if (!counter || counter.value() == 1) {
+    if (!counter) {
         return;
     }
-    showStoredPage(counter.value() - 1);
+    if (const auto page = marunda::lastPage(counter.value())) {
+        showStoredPage(*page);
+    }
 }
