@@ -4,6 +4,7 @@
 #include "ui/colours.h"
 #include "ui/command_label.h"
 #include "ui/fonts.h"
+#include "ui/named_child.h"
 #include "ui/notice.h"
 #include "ui/shapes.h"
 
@@ -86,8 +87,7 @@ const QString kFieldTip = QStringLiteral("Rehberdeki bilgilere çift tıklayarak
 
 CommandLabel* Ana::addLabel(const QString& name, const QString& caption, const QRect& box,
                             qreal points, bool bold, const QColor& colour) {
-    auto* label = new CommandLabel(caption, this);
-    label->setObjectName(name);
+    auto* label = marunda::ui::named(new CommandLabel(caption, this), name);
     label->setFont(marunda::ui::tahoma(points, bold));
     label->setColours(colour);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);

@@ -3,6 +3,7 @@
 #include "telefon/ana.h"
 #include "ui/fonts.h"
 #include "ui/message_box.h"
+#include "ui/named_child.h"
 
 #include <QApplication>
 #include <QGroupBox>
@@ -36,11 +37,7 @@ int twipsToPixels(int twips) {
     return qRound(twips / 15.0);
 }
 
-template <class W> W* placed(W* widget, const char* name, const QRect& box) {
-    widget->setObjectName(QString::fromUtf8(name));
-    widget->setGeometry(box);
-    return widget;
-}
+using marunda::ui::placed;
 
 QLineEdit* inputBox(const char* name, int maxLength, const QRect& box, QWidget* parent) {
     auto* edit = placed(new QLineEdit(parent), name, box);

@@ -6,6 +6,7 @@
 #include "telefon/listing_widgets.h"
 #include "ui/fonts.h"
 #include "ui/message_box.h"
+#include "ui/named_child.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -55,9 +56,7 @@ const QString kBookChangedText =
                    "yenilendi, lütfen kişileri yeniden seçin.");
 
 QLabel* label(const char* name, const QString& caption) {
-    auto* l = new QLabel(caption);
-    l->setObjectName(QString::fromUtf8(name));
-    return l;
+    return marunda::ui::named(new QLabel(caption), QString::fromUtf8(name));
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "telefon/hakkinda.h"
+#include "ui/named_child.h"
 #include "ui/support_contact.h"
 
 #include "telefon/ana.h"
@@ -25,16 +26,13 @@ const QString kEmail = QStringLiteral("E-Mail: ") + marunda::ui::supportEmail();
 const QString kWeb = QStringLiteral("Web:   ") + marunda::ui::supportWeb();
 
 QLabel* textLabel(const char* name, const QString& text, const QRect& box, QWidget* parent) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setGeometry(box);
+    auto* label = marunda::ui::placed(new QLabel(text, parent), QString::fromLatin1(name), box);
     label->setTextFormat(Qt::PlainText);
     return label;
 }
 
 CommandLabel* command(const char* name, const QString& text, const QRect& box, QWidget* parent) {
-    auto* label = new CommandLabel(text, parent);
-    label->setObjectName(QString::fromLatin1(name));
+    auto* label = marunda::ui::named(new CommandLabel(text, parent), QString::fromLatin1(name));
     label->setFont(marunda::ui::tahoma(9.75, true));
     // Our Tahoma Bold runs a pixel or two wider than the one the boxes were measured with.
     const int needed = label->fontMetrics().horizontalAdvance(text);

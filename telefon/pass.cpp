@@ -3,6 +3,7 @@
 #include "telefon/ana.h"
 #include "telefon/password_entry.h"
 #include "ui/message_box.h"
+#include "ui/named_child.h"
 
 #include <QCheckBox>
 #include <QEvent>
@@ -17,16 +18,11 @@ namespace {
 const QString kCommand = QStringLiteral("com8");
 
 QLabel* label(const QString& name, const QString& caption, QWidget* parent, const QRect& box) {
-    auto* made = new QLabel(caption, parent);
-    made->setObjectName(name);
-    made->setGeometry(box);
-    return made;
+    return marunda::ui::placed(new QLabel(caption, parent), name, box);
 }
 
 QLineEdit* passwordBox(const QString& name, QWidget* parent, const QRect& box) {
-    auto* made = new QLineEdit(parent);
-    made->setObjectName(name);
-    made->setGeometry(box);
+    auto* made = marunda::ui::placed(new QLineEdit(parent), name, box);
     made->setMaxLength(marunda::kMaxPasswordLength);
     maskEntry(*made);
     return made;
@@ -34,17 +30,11 @@ QLineEdit* passwordBox(const QString& name, QWidget* parent, const QRect& box) {
 
 QPushButton* button(const QString& name, const QString& caption, QWidget* parent,
                     const QRect& box) {
-    auto* made = new QPushButton(caption, parent);
-    made->setObjectName(name);
-    made->setGeometry(box);
-    return made;
+    return marunda::ui::placed(new QPushButton(caption, parent), name, box);
 }
 
 QGroupBox* frame(const QString& name, const QString& caption, QWidget* parent, const QRect& box) {
-    auto* made = new QGroupBox(caption, parent);
-    made->setObjectName(name);
-    made->setGeometry(box);
-    return made;
+    return marunda::ui::placed(new QGroupBox(caption, parent), name, box);
 }
 
 void selectAll(QLineEdit* box) {

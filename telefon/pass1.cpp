@@ -2,7 +2,9 @@
 
 #include "telefon/ana.h"
 #include "telefon/password_entry.h"
+#include "ui/button_row.h"
 #include "ui/message_box.h"
+#include "ui/named_child.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -16,22 +18,14 @@ Pass1::Pass1(Ana& ana)
     setWindowTitle(QStringLiteral("Şifre"));
     setFixedSize(240, 104);
 
-    label1_ = new QLabel(QStringLiteral("Lütfen şifrenizi yazın"), this);
-    label1_->setObjectName(QStringLiteral("Label1"));
-    label1_->setGeometry(16, 12, 208, 17);
-
-    text1_ = new QLineEdit(this);
-    text1_->setObjectName(QStringLiteral("Text1"));
-    text1_->setGeometry(16, 34, 208, 22);
+    label1_ = marunda::ui::placed(new QLabel(QStringLiteral("Lütfen şifrenizi yazın"), this),
+                                  QStringLiteral("Label1"), {16, 12, 208, 17});
+    text1_ = marunda::ui::placed(new QLineEdit(this), QStringLiteral("Text1"), {16, 34, 208, 22});
     maskEntry(*text1_);
 
-    command1_ = new QPushButton(QStringLiteral("Tamam"), this);
-    command1_->setObjectName(QStringLiteral("Command1"));
-    command1_->setGeometry(40, 66, 81, 25);
-    command2_ = new QPushButton(QStringLiteral("İptal"), this);
-    command2_->setObjectName(QStringLiteral("Command2"));
-    command2_->setGeometry(128, 66, 81, 25);
-    makeDefault(command1_, {command1_, command2_});
+    const auto buttons = marunda::ui::okCancelButtons(this, {40, 66, 81, 25}, 128);
+    command1_ = buttons.ok;
+    command2_ = buttons.cancel;
 
     connect(command1_, &QPushButton::clicked, this, &Pass1::confirm);
     connect(command2_, &QPushButton::clicked, this, &Pass1::reject);

@@ -7,6 +7,7 @@
 #include "common/text_rules.h"
 #include "telefon/ana.h"
 #include "telefon/limited_text_edit.h"
+#include "ui/line_ends.h"
 #include "ui/message_box.h"
 
 #include <QComboBox>
@@ -33,14 +34,6 @@ const QString kBookFullText =
 const QString kPageChangedText =
     QStringLiteral("Bu sayfadaki kayıt, pencere açıldıktan sonra silindi ya da değişti; "
                    "değişiklikler kaydedilmedi.");
-
-// Multi-line boxes break lines with "\n"; the record keeps the line ends of its text files.
-QString toStored(QString text) {
-    return text.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
-}
-QString fromStored(QString text) {
-    return text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-}
 
 std::optional<int> chosen(const QComboBox* list, int first) {
     const int index = list->currentIndex();
@@ -93,7 +86,7 @@ QString RecordForm::boxText(Field field) const {
     if (const auto* line = qobject_cast<const QLineEdit*>(box)) {
         return line->text();
     }
-    return toStored(static_cast<const LimitedTextEdit*>(box)->toPlainText());
+    return marunda::ui::storedLineEnds(static_cast<const LimitedTextEdit*>(box)->toPlainText());
 }
 
 void RecordForm::setBoxText(Field field, const QString& text) {
@@ -101,7 +94,7 @@ void RecordForm::setBoxText(Field field, const QString& text) {
     if (auto* line = qobject_cast<QLineEdit*>(box)) {
         line->setText(text);
     } else {
-        static_cast<LimitedTextEdit*>(box)->setPlainText(fromStored(text));
+        static_cast<LimitedTextEdit*>(box)->setPlainText(marunda::ui::shownLineEnds(text));
     }
 }
 

@@ -3,7 +3,9 @@
 
 #include "common/birthday_text.h"
 #include "telefon/limited_text_edit.h"
+#include "ui/button_row.h"
 #include "ui/fonts.h"
+#include "ui/named_child.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -59,10 +61,8 @@ constexpr int kBirthdayY = 216;
 
 // Captions are Label2, Label3, ... in tab order: Label1 is the birthday notice.
 QLabel* caption(const QString& text, int y, int& number, QWidget* frame) {
-    auto* label = new QLabel(text, frame);
-    label->setObjectName(QStringLiteral("Label%1").arg(number++));
-    label->setGeometry(kCaptionX, y + 3, kCaptionWidth, 16);
-    return label;
+    return marunda::ui::placed(new QLabel(text, frame), QStringLiteral("Label%1").arg(number++),
+                               {kCaptionX, y + 3, kCaptionWidth, 16});
 }
 
 } // namespace
@@ -103,8 +103,8 @@ void RecordForm::buildBoxes() {
             line->setMaxLength(place.maxLength);
             box = line;
         }
-        box->setObjectName(QString::fromLatin1(place.name));
-        box->setGeometry(kBoxX, place.y, kBoxWidth, place.height);
+        marunda::ui::placed(box, QString::fromLatin1(place.name),
+                            {kBoxX, place.y, kBoxWidth, place.height});
         boxes_[static_cast<std::size_t>(place.field)] = box;
         if (place.field == Field::address) {
             caption(QStringLiteral("Doğumgünü:"), kBirthdayY, captionNumber, frame);
@@ -152,16 +152,10 @@ void RecordForm::buildButtons(QGroupBox* frame) {
     birthdayNotice_->setStyleSheet(QStringLiteral("color: rgb(192, 0, 0);"));
     birthdayNotice_->hide();
 
-    auto* saveButton = new QPushButton(QStringLiteral("Kaydet"), frame);
-    saveButton->setObjectName(QStringLiteral("Command1"));
-    saveButton->setGeometry(186, 330, 86, 26);
-    saveButton->setDefault(true);
-    connect(saveButton, &QPushButton::clicked, this, &RecordForm::save);
-
-    auto* cancelButton = new QPushButton(QStringLiteral("İptal"), frame);
-    cancelButton->setObjectName(QStringLiteral("Command2"));
-    cancelButton->setGeometry(282, 330, 86, 26);
-    connect(cancelButton, &QPushButton::clicked, this, &RecordForm::reject);
+    const auto buttons =
+        marunda::ui::okCancelButtons(frame, {186, 330, 86, 26}, 282, QStringLiteral("Kaydet"));
+    connect(buttons.ok, &QPushButton::clicked, this, &RecordForm::save);
+    connect(buttons.cancel, &QPushButton::clicked, this, &RecordForm::reject);
 }
 
 void RecordForm::showSection(int index) {

@@ -3,8 +3,10 @@
 #include "common/book_edits.h"
 #include "common/page_number.h"
 #include "telefon/ana.h"
+#include "ui/button_row.h"
 #include "ui/fonts.h"
 #include "ui/message_box.h"
+#include "ui/named_child.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -18,10 +20,7 @@ namespace {
 const QString kErrorTitle = QStringLiteral("Hata");
 
 QLabel* label(const char* name, const QString& text, const QRect& box, QWidget* parent) {
-    auto* l = new QLabel(text, parent);
-    l->setObjectName(QString::fromLatin1(name));
-    l->setGeometry(box);
-    return l;
+    return marunda::ui::placed(new QLabel(text, parent), QString::fromLatin1(name), box);
 }
 
 QString nameOn(const marunda::RecordStore& store, long long page) {
@@ -69,15 +68,9 @@ void Sil::build() {
               {12, 72, 336, 32}, frame);
     sentence->setWordWrap(true);
 
-    auto* ok = new QPushButton(QStringLiteral("Tamam"), this);
-    ok->setObjectName(QStringLiteral("Command1"));
-    ok->setGeometry(184, 132, 86, 26);
-    ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &Sil::deleteTypedPage);
-    auto* cancel = new QPushButton(QStringLiteral("İptal"), this);
-    cancel->setObjectName(QStringLiteral("Command2"));
-    cancel->setGeometry(278, 132, 86, 26);
-    connect(cancel, &QPushButton::clicked, this, &Sil::reject);
+    const auto buttons = marunda::ui::okCancelButtons(this, {184, 132, 86, 26}, 278);
+    connect(buttons.ok, &QPushButton::clicked, this, &Sil::deleteTypedPage);
+    connect(buttons.cancel, &QPushButton::clicked, this, &Sil::reject);
 
     connect(pageBox_, &QLineEdit::textChanged, this, &Sil::showNameOfTypedPage);
 }
