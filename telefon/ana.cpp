@@ -10,6 +10,8 @@
 #include <QMouseEvent>
 #include <QPushButton>
 
+namespace marunda::telefon {
+
 namespace colours = marunda::ui::colours;
 
 Ana::Ana(marunda::RecordStore store, QWidget* parent)
@@ -115,3 +117,5 @@ void Ana::mouseMoveEvent(QMouseEvent* event) {
         hoverBackground();
     }
 }
+
+} // namespace marunda::telefon

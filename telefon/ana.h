@@ -20,6 +20,8 @@ class MarkerShape;
 class Notice;
 } // namespace marunda::ui
 
+namespace marunda::telefon {
+
 // The main window: one page of the phone book in two sections, the menu of commands and the
 // page commands. Other windows read and write it only through its public surface.
 class Ana : public marunda::ui::ShapedWindow {
@@ -122,3 +124,5 @@ private:
     int section_ = 1;
     bool ended_ = false;
 };
+
+} // namespace marunda::telefon

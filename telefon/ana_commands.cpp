@@ -10,6 +10,8 @@
 #include "telefon/sil.h"
 #include "ui/single_window.h"
 
+namespace marunda::telefon {
+
 void Ana::openCommand(int number) {
     switch (number) {
     case 1: { // "Yeni Telefon": yenitel
@@ -68,3 +70,5 @@ void Ana::openCommand(int number) {
         break;
     }
 }
+
+} // namespace marunda::telefon

@@ -10,6 +10,8 @@
 #include <QClipboard>
 #include <QGuiApplication>
 
+namespace marunda::telefon {
+
 using marunda::Field;
 
 namespace {
@@ -43,3 +45,5 @@ void Ana::copyField(Field field) {
     QGuiApplication::clipboard()->setText(QString::fromStdString(copy));
     pano_->flash();
 }
+
+} // namespace marunda::telefon

@@ -5,6 +5,8 @@
 
 #include <QCloseEvent>
 
+namespace marunda::telefon {
+
 void Ana::endProgram() {
     ended_ = true;
     emit programEnded();
@@ -25,3 +27,5 @@ void Ana::closeEvent(QCloseEvent* event) {
     deleteScratchFile();
     event->accept();
 }
+
+} // namespace marunda::telefon

@@ -7,6 +7,8 @@
 #include "ui/command_label.h"
 #include "ui/shapes.h"
 
+namespace marunda::telefon {
+
 namespace colours = marunda::ui::colours;
 
 namespace {
@@ -83,3 +85,5 @@ void Ana::hoverBackground() {
     lightSwitch(0, false);
     lightSwitch(1, false);
 }
+
+} // namespace marunda::telefon

@@ -13,6 +13,8 @@
 #include <QPushButton>
 #include <QShortcut>
 
+namespace marunda::telefon {
+
 using marunda::Field;
 using marunda::ui::CommandLabel;
 namespace colours = marunda::ui::colours;
@@ -197,3 +199,5 @@ void Ana::buildLines() {
         line->setObjectName(l.name);
     }
 }
+
+} // namespace marunda::telefon

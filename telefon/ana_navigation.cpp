@@ -5,6 +5,8 @@
 #include "common/page_navigation.h"
 #include "ui/message_box.h"
 
+namespace marunda::telefon {
+
 namespace {
 
 void tellUnreadable(QWidget* parent, const char* file) {
@@ -62,3 +64,5 @@ void Ana::goLast() {
         showStoredPage(*page);
     }
 }
+
+} // namespace marunda::telefon

@@ -3,6 +3,8 @@
 #include <QPolygon>
 #include <QSize>
 
+namespace marunda::telefon {
+
 // The main window's size and outline: diagonal top corners and a V-shaped notch in the bottom
 // edge ending in an 11-pixel slot. The outline runs below the window and is clipped by it.
 inline constexpr QSize kAnaSize{563, 388};
@@ -22,3 +24,5 @@ inline QPolygon anaOutline() {
                      {548, 2},
                      {15, 2}});
 }
+
+} // namespace marunda::telefon

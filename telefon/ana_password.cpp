@@ -7,6 +7,8 @@
 
 #include <QLineEdit>
 
+namespace marunda::telefon {
+
 void Ana::password() {
     (void)store_.enterProgramFolder();
     const marunda::PasswordFile file(store_.folder());
@@ -43,3 +45,5 @@ void Ana::password() {
 QString Ana::expectedPassword() const {
     return tmp1_->text();
 }
+
+} // namespace marunda::telefon

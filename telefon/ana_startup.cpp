@@ -6,6 +6,8 @@
 #include "ui/message_box.h"
 #include "ui/support_contact.h"
 
+namespace marunda::telefon {
+
 void Ana::startUp() {
     centreOnScreen();
     show();
@@ -51,3 +53,5 @@ bool Ana::loadFirstPage() {
     }
     return true;
 }
+
+} // namespace marunda::telefon

@@ -7,6 +7,8 @@
 
 #include <QApplication>
 
+namespace marunda::telefon {
+
 namespace {
 
 const QString kTrayTip = QStringLiteral("Marunda 1.7 (Marunda Geliştirme Ekibi)");
@@ -44,3 +46,5 @@ void Ana::trayActivated(QSystemTrayIcon::ActivationReason reason) {
     trayIcon_->hide();
     trayIcon_->deleteLater();
 }
+
+} // namespace marunda::telefon

@@ -16,6 +16,8 @@
 #include <QStyledItemDelegate>
 #include <QTreeWidget>
 
+namespace marunda::telefon {
+
 using marunda::ui::MessageBox;
 
 namespace {
@@ -262,3 +264,5 @@ void Bul::openResult(QTreeWidgetItem* item) {
     ana_.showPage(page, record.value());
     close();
 }
+
+} // namespace marunda::telefon

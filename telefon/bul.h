@@ -4,7 +4,6 @@
 
 #include <QDialog>
 
-class Ana;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -13,6 +12,10 @@ class QPushButton;
 class QRadioButton;
 class QTreeWidget;
 class QTreeWidgetItem;
+
+namespace marunda::telefon {
+
+class Ana;
 
 // The search window "bul": finds contacts by the beginning of their name or by a phone number
 // and puts a chosen hit on the main window.
@@ -47,3 +50,5 @@ private:
     QLabel* label2_ = nullptr;
     QProgressBar* cubuk_ = nullptr;
 };
+
+} // namespace marunda::telefon

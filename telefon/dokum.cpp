@@ -20,6 +20,8 @@
 
 #include <algorithm>
 
+namespace marunda::telefon {
+
 using marunda::ui::MessageBox;
 
 namespace {
@@ -264,3 +266,5 @@ void Dokum::closeEvent(QCloseEvent* event) {
     // Not QDialog's handler: it would route the close through reject() once more.
     event->accept();
 }
+
+} // namespace marunda::telefon

@@ -15,6 +15,8 @@
 #include <QPainter>
 #include <QScreen>
 
+namespace marunda::telefon {
+
 using marunda::ui::CommandLabel;
 namespace colours = marunda::ui::colours;
 
@@ -112,3 +114,5 @@ void Hakkinda::openUpdate() {
     static marunda::ui::SingleWindow<marunda::Update> update;
     update.open(ana_.store().folder(), QStringLiteral("Lütfen Bekleyin..."), &ana_);
 }
+
+} // namespace marunda::telefon

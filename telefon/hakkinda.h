@@ -3,11 +3,13 @@
 #include <QDialog>
 #include <QPixmap>
 
-class Ana;
-
 namespace marunda::ui {
 class CommandLabel;
 }
+
+namespace marunda::telefon {
+
+class Ana;
 
 // The About window "hakkında": the program's name, credit and contact, and the way to the
 // update window.
@@ -30,3 +32,5 @@ private:
     marunda::ui::CommandLabel* label5_ = nullptr;
     marunda::ui::CommandLabel* com6_ = nullptr;
 };
+
+} // namespace marunda::telefon

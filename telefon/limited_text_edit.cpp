@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+namespace marunda::telefon {
+
 LimitedTextEdit::LimitedTextEdit(int maxLength, QWidget* parent)
     : QPlainTextEdit(parent)
     , maxLength_(maxLength) {
@@ -46,3 +48,5 @@ void LimitedTextEdit::dropExcess() {
         removeBefore(document()->characterCount() - 1, left);
     }
 }
+
+} // namespace marunda::telefon

@@ -2,6 +2,8 @@
 
 #include <QPlainTextEdit>
 
+namespace marunda::telefon {
+
 // A multi-line text box that holds at most a given number of characters, as a one-line box with
 // a maximum length does: typed or pasted text beyond the limit is dropped. A line break counts
 // as the two characters it takes in the record. Tab moves on.
@@ -21,3 +23,5 @@ private:
     int maxLength_;
     int lastInsertEnd_ = 0;
 };
+
+} // namespace marunda::telefon

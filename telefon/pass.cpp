@@ -13,6 +13,8 @@
 #include <QPushButton>
 #include <QTimer>
 
+namespace marunda::telefon {
+
 namespace {
 
 const QString kCommand = QStringLiteral("com8");
@@ -276,3 +278,5 @@ bool Pass::eventFilter(QObject* watched, QEvent* event) {
     }
     return QDialog::eventFilter(watched, event);
 }
+
+} // namespace marunda::telefon

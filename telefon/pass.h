@@ -5,13 +5,16 @@
 #include <QDialog>
 #include <QPointer>
 
-class Ana;
 class QCheckBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTimer;
+
+namespace marunda::telefon {
+
+class Ana;
 
 // Puts a start-up password on the phone book, changes it or removes it. An existing password
 // must be typed before anything else can be done.
@@ -65,3 +68,5 @@ private:
     QTimer* timer1_ = nullptr;
     bool closing_ = false;
 };
+
+} // namespace marunda::telefon

@@ -11,6 +11,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+namespace marunda::telefon {
+
 Pass1::Pass1(Ana& ana)
     : QDialog(&ana)
     , ana_(&ana) {
@@ -74,3 +76,5 @@ void Pass1::closeEvent(QCloseEvent* event) {
     }
     event->accept();
 }
+
+} // namespace marunda::telefon

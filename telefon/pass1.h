@@ -3,10 +3,13 @@
 #include <QDialog>
 #include <QPointer>
 
-class Ana;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+
+namespace marunda::telefon {
+
+class Ana;
 
 // The start-up prompt: keeps the main window hidden until the stored password is typed. There is
 // no way past it but the right password; every other way out ends the program.
@@ -33,3 +36,5 @@ private:
     bool accepted_ = false;
     bool ending_ = false;
 };
+
+} // namespace marunda::telefon

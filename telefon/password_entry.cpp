@@ -5,6 +5,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+namespace marunda::telefon {
+
 void maskEntry(QLineEdit& box) {
     box.setEchoMode(QLineEdit::Password);
     box.setStyleSheet(QStringLiteral("lineedit-password-character: 42"));
@@ -29,3 +31,5 @@ QString passwordFileProblem(const marunda::Error& error) {
     }
     return QStringLiteral("'data.dat' dosyası okunamıyor.");
 }
+
+} // namespace marunda::telefon

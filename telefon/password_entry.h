@@ -11,6 +11,8 @@ namespace marunda {
 struct Error;
 }
 
+namespace marunda::telefon {
+
 // Shows every character of a password box as "*".
 void maskEntry(QLineEdit& box);
 // Makes `button` the one that Enter presses among `buttons`, and only it, unless the user has put
@@ -18,3 +20,5 @@ void maskEntry(QLineEdit& box);
 void makeDefault(QPushButton* button, std::initializer_list<QPushButton*> buttons);
 // A sentence for the user about a password file that could not be used.
 QString passwordFileProblem(const marunda::Error& error);
+
+} // namespace marunda::telefon

@@ -18,6 +18,8 @@
 #include <QTabBar>
 #include <QTimer>
 
+namespace marunda::telefon {
+
 using marunda::BirthdayChoice;
 using marunda::ContactRecord;
 using marunda::Field;
@@ -205,3 +207,5 @@ bool RecordForm::eventFilter(QObject* watched, QEvent* event) {
     }
     return QDialog::eventFilter(watched, event);
 }
+
+} // namespace marunda::telefon

@@ -8,13 +8,16 @@
 
 #include <array>
 
-class Ana;
 class QComboBox;
 class QGroupBox;
 class QLabel;
 class QPushButton;
 class QTabBar;
 class QTimer;
+
+namespace marunda::telefon {
+
+class Ana;
 
 // The record form: "Yeni Telefon" (yenitel) appends a new record, "Telefon Değiştir" (degistir)
 // changes the record that the main window showed when the form was opened. Both have the same
@@ -76,3 +79,5 @@ private:
     QLabel* birthdayNotice_ = nullptr;
     QTimer* noticeTimer_ = nullptr;
 };
+
+} // namespace marunda::telefon

@@ -16,6 +16,8 @@
 
 #include <algorithm>
 
+namespace marunda::telefon {
+
 using marunda::Field;
 
 namespace {
@@ -190,3 +192,5 @@ int RecordForm::fieldSection(Field field) {
 int RecordForm::visibleSection() const {
     return frames_[0]->isVisibleTo(this) ? 1 : 2;
 }
+
+} // namespace marunda::telefon

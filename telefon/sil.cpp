@@ -13,6 +13,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+namespace marunda::telefon {
+
 using marunda::ui::MessageBox;
 
 namespace {
@@ -125,3 +127,5 @@ void Sil::deleteTypedPage() {
     ana_.notice(QStringLiteral("Kayıt Silindi!"));
     accept();
 }
+
+} // namespace marunda::telefon

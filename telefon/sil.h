@@ -2,9 +2,12 @@
 
 #include <QDialog>
 
-class Ana;
 class QLabel;
 class QLineEdit;
+
+namespace marunda::telefon {
+
+class Ana;
 
 // "Telefon Sil": deletes the page typed in Text1 (the page shown on the main window to begin
 // with) after showing whose record it is; the later pages move up by one.
@@ -25,3 +28,5 @@ private:
     QLineEdit* pageBox_ = nullptr;
     QLabel* name_ = nullptr;
 };
+
+} // namespace marunda::telefon

@@ -13,6 +13,8 @@
 
 #include <benchmark/benchmark.h>
 
+using namespace marunda::telefon;
+
 namespace {
 
 void runSearch(benchmark::State& state, const char* option, const char* box, const char* text) {

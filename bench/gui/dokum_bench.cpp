@@ -14,6 +14,8 @@
 
 #include <benchmark/benchmark.h>
 
+using namespace marunda::telefon;
+
 namespace {
 
 void BM_OpenDokumFullBook(benchmark::State& state) {

@@ -12,6 +12,8 @@
 
 #include <benchmark/benchmark.h>
 
+using namespace marunda::telefon;
+
 namespace {
 
 void startUntilPainted(const marunda::RecordStore& store) {

@@ -12,6 +12,8 @@
 
 #include <cstdlib>
 
+using namespace marunda::telefon;
+
 using marunda::ui::CommandLabel;
 using marunda::ui::MarkerShape;
 namespace colours = marunda::ui::colours;

@@ -7,6 +7,8 @@
 #include <QGuiApplication>
 #include <QLabel>
 
+using namespace marunda::telefon;
+
 using marunda::Field;
 
 Q_DECLARE_METATYPE(marunda::Field)

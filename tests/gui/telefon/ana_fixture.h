@@ -1,10 +1,6 @@
 #pragma once
 
-// The set-up the window tests share. QtTest finds initTestCase(), init() and cleanup() through
-// the meta-object, so a test class inherits them; one that needs more defines its own and calls
-// the inherited one from it.
-
-#include "gui_test_support.h"
+#include "folder_fixture.h"
 
 #include "telefon/ana.h"
 
@@ -15,31 +11,17 @@
 
 namespace guitest {
 
-// A fresh program folder for every test function, and message boxes that record instead of
-// waiting for a click.
-class FolderFixture : public QObject {
-    Q_OBJECT
-
-protected:
-    std::unique_ptr<ProgramFolder> folder_;
-
-protected slots:
-    void initTestCase();
-    void init();
-    void cleanup();
-};
-
-// The main window on that folder, closed before the folder is removed.
+// The main window on the test's program folder, closed before the folder is removed.
 class AnaFixture : public FolderFixture {
     Q_OBJECT
 
 protected:
-    std::unique_ptr<Ana> ana_;
+    std::unique_ptr<marunda::telefon::Ana> ana_;
 
     // Starts the main window on the folder as it stands.
-    Ana* startAna();
+    marunda::telefon::Ana* startAna();
     // Installs `book` in the folder first.
-    Ana* startAna(const std::vector<marunda::ContactRecord>& book);
+    marunda::telefon::Ana* startAna(const std::vector<marunda::ContactRecord>& book);
 
 protected slots:
     void cleanup();

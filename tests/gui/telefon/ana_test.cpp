@@ -14,6 +14,8 @@
 
 #include <memory>
 
+using namespace marunda::telefon;
+
 using marunda::Field;
 using marunda::ui::MessageBox;
 

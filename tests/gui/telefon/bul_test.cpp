@@ -20,6 +20,8 @@
 #include <QSignalSpy>
 #include <QTreeWidget>
 
+using namespace marunda::telefon;
+
 using marunda::Field;
 using marunda::ui::MessageBox;
 namespace colours = marunda::ui::colours;

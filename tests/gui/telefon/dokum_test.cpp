@@ -26,6 +26,8 @@
 
 #include <memory>
 
+using namespace marunda::telefon;
+
 using marunda::Field;
 using marunda::ui::MessageBox;
 

@@ -16,6 +16,8 @@
 #include <QMouseEvent>
 #include <QPointer>
 
+using namespace marunda::telefon;
+
 using marunda::ui::CommandLabel;
 namespace colours = marunda::ui::colours;
 

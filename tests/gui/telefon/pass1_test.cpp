@@ -11,6 +11,8 @@
 
 #include <memory>
 
+using namespace marunda::telefon;
+
 using marunda::ui::MessageBox;
 
 using guitest::passwordFile;

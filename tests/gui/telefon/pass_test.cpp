@@ -21,6 +21,8 @@
 #include <memory>
 #include <optional>
 
+using namespace marunda::telefon;
+
 using marunda::ui::MessageBox;
 namespace colours = marunda::ui::colours;
 

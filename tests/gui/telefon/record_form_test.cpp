@@ -18,6 +18,8 @@
 
 #include <filesystem>
 
+using namespace marunda::telefon;
+
 using marunda::ContactRecord;
 using marunda::Field;
 using marunda::ui::MessageBox;

@@ -15,6 +15,8 @@
 #include <filesystem>
 #include <memory>
 
+using namespace marunda::telefon;
+
 using marunda::ContactRecord;
 using marunda::Field;
 using marunda::ui::MessageBox;

@@ -9,6 +9,8 @@
 #include <QScreen>
 #include <QSystemTrayIcon>
 
+using namespace marunda::telefon;
+
 namespace {
 
 // Real pointer events through the X server, as a user makes them.

@@ -1,4 +1,4 @@
-#include "ana_fixture.h"
+#include "folder_fixture.h"
 #include "http_test_server.h"
 
 #include "ui/message_box.h"
