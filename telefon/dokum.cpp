@@ -1,7 +1,7 @@
 #include "telefon/dokum.h"
 
 #include "common/file_io.h"
-#include "telefon/ana.h"
+#include "telefon/ana/ana.h"
 #include "telefon/kaydet.h"
 #include "telefon/listing_widgets.h"
 #include "ui/fonts.h"

@@ -1,5 +1,5 @@
 // Telefon: the phone book.
-#include "telefon/ana.h"
+#include "telefon/ana/ana.h"
 #include "ui/fonts.h"
 
 #include <QApplication>

@@ -4,7 +4,7 @@
 #include "gui/paint_watch.h"
 
 #include "common/file_io.h"
-#include "telefon/ana.h"
+#include "telefon/ana/ana.h"
 #include "telefon/dokum.h"
 #include "ui/message_box.h"
 

@@ -1,7 +1,7 @@
 // The main window's chrome: moving it by the mouse, the hover highlight and "Küçült".
 #include "ana_fixture.h"
 
-#include "telefon/ana.h"
+#include "telefon/ana/ana.h"
 #include "ui/colours.h"
 #include "ui/command_label.h"
 #include "ui/notification_area.h"

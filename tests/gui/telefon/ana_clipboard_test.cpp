@@ -1,7 +1,7 @@
 // Double-clicking a field of the main window's first section copies its bare text.
 #include "ana_fixture.h"
 
-#include "telefon/ana.h"
+#include "telefon/ana/ana.h"
 
 #include <QClipboard>
 #include <QGuiApplication>

@@ -2,7 +2,7 @@
 
 #include "folder_fixture.h"
 
-#include "telefon/ana.h"
+#include "telefon/ana/ana.h"
 
 #include <QObject>
 

@@ -1,7 +1,7 @@
 // The main window: start-up, display, sections, page commands, notice and the program's end.
 #include "ana_fixture.h"
 
-#include "telefon/ana.h"
+#include "telefon/ana/ana.h"
 #include "ui/command_label.h"
 #include "ui/fonts.h"
 #include "ui/message_box.h"

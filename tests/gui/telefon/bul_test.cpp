@@ -2,8 +2,8 @@
 // the double-click that shows a page, Cancel and the failures.
 #include "ana_fixture.h"
 
-#include "telefon/ana.h"
-#include "telefon/bul.h"
+#include "telefon/ana/ana.h"
+#include "telefon/search/bul.h"
 #include "ui/colours.h"
 #include "ui/command_label.h"
 #include "ui/message_box.h"

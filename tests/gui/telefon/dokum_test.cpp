@@ -6,7 +6,7 @@
 
 #include "common/cp1254.h"
 #include "common/listing.h"
-#include "telefon/ana.h"
+#include "telefon/ana/ana.h"
 #include "telefon/dokum.h"
 #include "telefon/kaydet.h"
 #include "ui/message_box.h"

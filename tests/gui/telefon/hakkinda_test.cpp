@@ -1,8 +1,8 @@
 // The About window: layout, texts, pictures, hover colours and its two commands.
 #include "ana_fixture.h"
 
-#include "telefon/ana.h"
-#include "telefon/hakkinda.h"
+#include "telefon/about/hakkinda.h"
+#include "telefon/ana/ana.h"
 #include "ui/colours.h"
 #include "ui/command_label.h"
 #include "ui/fonts.h"

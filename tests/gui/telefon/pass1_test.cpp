@@ -1,7 +1,7 @@
 // The start-up password step and its prompt.
 #include "ana_fixture.h"
 
-#include "telefon/ana.h"
+#include "telefon/ana/ana.h"
 #include "ui/message_box.h"
 
 #include <QApplication>

@@ -2,7 +2,7 @@
 #include "ana_fixture.h"
 
 #include "common/password_file.h"
-#include "telefon/ana.h"
+#include "telefon/ana/ana.h"
 #include "ui/colours.h"
 #include "ui/command_label.h"
 #include "ui/message_box.h"

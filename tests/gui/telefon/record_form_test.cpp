@@ -4,9 +4,9 @@
 
 #include "common/book_edits.h"
 #include "common/record_store.h"
-#include "telefon/ana.h"
-#include "telefon/limited_text_edit.h"
-#include "telefon/record_form.h"
+#include "telefon/ana/ana.h"
+#include "telefon/record_form/limited_text_edit.h"
+#include "telefon/record_form/record_form.h"
 #include "ui/message_box.h"
 
 #include <QComboBox>

@@ -2,8 +2,8 @@
 // window shows, and which page numbers are refused without touching either file.
 #include "ana_fixture.h"
 
-#include "telefon/ana.h"
-#include "telefon/sil.h"
+#include "telefon/ana/ana.h"
+#include "telefon/delete/sil.h"
 #include "ui/colours.h"
 #include "ui/command_label.h"
 #include "ui/message_box.h"

@@ -2,7 +2,7 @@
 // "Küçült" into a real notification area and back by a double-click on the icon.
 #include "ana_fixture.h"
 
-#include "telefon/ana.h"
+#include "telefon/ana/ana.h"
 #include "ui/command_label.h"
 
 #include <QProcess>

@@ -1,8 +1,8 @@
 // Where the controls of the record form stand. Both sections share one place under the tabs.
-#include "telefon/record_form.h"
+#include "telefon/record_form/record_form.h"
 
 #include "common/birthday_text.h"
-#include "telefon/limited_text_edit.h"
+#include "telefon/record_form/limited_text_edit.h"
 #include "ui/button_row.h"
 #include "ui/fonts.h"
 #include "ui/named_child.h"

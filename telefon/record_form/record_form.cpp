@@ -1,12 +1,12 @@
-#include "telefon/record_form.h"
+#include "telefon/record_form/record_form.h"
 #include "ui/support_contact.h"
 
 #include "common/book_edits.h"
 #include "common/cp1254.h"
 #include "common/scratch_file.h"
 #include "common/text_rules.h"
-#include "telefon/ana.h"
-#include "telefon/limited_text_edit.h"
+#include "telefon/ana/ana.h"
+#include "telefon/record_form/limited_text_edit.h"
 #include "ui/line_ends.h"
 #include "ui/message_box.h"
 

@@ -1,8 +1,8 @@
 // The start-up's password step.
-#include "telefon/ana.h"
+#include "telefon/ana/ana.h"
 
 #include "common/password_file.h"
-#include "telefon/pass1.h"
+#include "telefon/password/pass1.h"
 #include "ui/message_box.h"
 
 #include <QLineEdit>

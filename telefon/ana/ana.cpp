@@ -1,6 +1,6 @@
-#include "telefon/ana.h"
+#include "telefon/ana/ana.h"
 
-#include "telefon/ana_outline.h"
+#include "telefon/ana/ana_outline.h"
 #include "ui/colours.h"
 #include "ui/command_label.h"
 #include "ui/notice.h"

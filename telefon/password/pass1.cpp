@@ -1,7 +1,7 @@
-#include "telefon/pass1.h"
+#include "telefon/password/pass1.h"
 
-#include "telefon/ana.h"
-#include "telefon/password_entry.h"
+#include "telefon/ana/ana.h"
+#include "telefon/password/password_entry.h"
 #include "ui/button_row.h"
 #include "ui/message_box.h"
 #include "ui/named_child.h"

@@ -1,5 +1,5 @@
 // Double-click on a field of section 1 copies its bare text to the clipboard.
-#include "telefon/ana.h"
+#include "telefon/ana/ana.h"
 
 #include "common/phone_text.h"
 #include "common/scratch_file.h"

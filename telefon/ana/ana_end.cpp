@@ -1,5 +1,5 @@
 // The three ways the program ends, and what each does with the scratch file.
-#include "telefon/ana.h"
+#include "telefon/ana/ana.h"
 
 #include "common/file_io.h"
 

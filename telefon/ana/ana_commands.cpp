@@ -1,13 +1,13 @@
 // The menu commands. Each window opens here, at most once: construct it with `*this` as its
 // way back to the main window and keep it in a marunda::ui::SingleWindow.
-#include "telefon/ana.h"
+#include "telefon/ana/ana.h"
 
-#include "telefon/bul.h"
+#include "telefon/about/hakkinda.h"
+#include "telefon/delete/sil.h"
 #include "telefon/dokum.h"
-#include "telefon/hakkinda.h"
-#include "telefon/pass.h"
-#include "telefon/record_form.h"
-#include "telefon/sil.h"
+#include "telefon/password/pass.h"
+#include "telefon/record_form/record_form.h"
+#include "telefon/search/bul.h"
 #include "ui/single_window.h"
 
 namespace marunda::telefon {

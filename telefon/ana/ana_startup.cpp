@@ -1,8 +1,8 @@
 // The start-up of the program and the first page it shows.
-#include "telefon/ana.h"
+#include "telefon/ana/ana.h"
 
 #include "common/book_opening.h"
-#include "telefon/ana_outline.h"
+#include "telefon/ana/ana_outline.h"
 #include "ui/message_box.h"
 #include "ui/support_contact.h"
 

@@ -1,6 +1,6 @@
 // The page commands: first, previous, next and last page. Each click reads the displayed page
 // and bilgi.dat afresh, so records added or deleted meanwhile are taken into account.
-#include "telefon/ana.h"
+#include "telefon/ana/ana.h"
 
 #include "common/page_navigation.h"
 #include "ui/message_box.h"

@@ -1,7 +1,7 @@
 // The highlight that follows the mouse over the commands. Which labels go back to normal
 // differs per kind of label: com7 keeps its colour over the page commands, com9 over the
 // switches, and only the window's background puts everything back.
-#include "telefon/ana.h"
+#include "telefon/ana/ana.h"
 
 #include "ui/colours.h"
 #include "ui/command_label.h"

@@ -1,4 +1,4 @@
-#include "telefon/password_entry.h"
+#include "telefon/password/password_entry.h"
 
 #include "common/result.h"
 

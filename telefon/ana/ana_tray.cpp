@@ -1,7 +1,7 @@
 // "Küçült": the window goes into the notification area and a double-click on its icon brings
 // it back. A desktop without a notification area gets an ordinary minimised window instead, so
 // that the window can always be reached again.
-#include "telefon/ana.h"
+#include "telefon/ana/ana.h"
 
 #include "ui/notification_area.h"
 

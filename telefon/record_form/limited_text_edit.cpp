@@ -1,4 +1,4 @@
-#include "telefon/limited_text_edit.h"
+#include "telefon/record_form/limited_text_edit.h"
 
 #include <QTextCursor>
 

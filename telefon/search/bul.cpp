@@ -1,6 +1,6 @@
-#include "telefon/bul.h"
+#include "telefon/search/bul.h"
 
-#include "telefon/ana.h"
+#include "telefon/ana/ana.h"
 #include "ui/fonts.h"
 #include "ui/message_box.h"
 #include "ui/named_child.h"

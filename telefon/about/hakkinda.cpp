@@ -1,8 +1,8 @@
-#include "telefon/hakkinda.h"
+#include "telefon/about/hakkinda.h"
 #include "ui/named_child.h"
 #include "ui/support_contact.h"
 
-#include "telefon/ana.h"
+#include "telefon/ana/ana.h"
 #include "ui/colours.h"
 #include "ui/command_label.h"
 #include "ui/fonts.h"

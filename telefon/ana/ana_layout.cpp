@@ -1,5 +1,5 @@
 // Where every control of the main window stands, and how it looks.
-#include "telefon/ana.h"
+#include "telefon/ana/ana.h"
 
 #include "ui/colours.h"
 #include "ui/command_label.h"

@@ -1,8 +1,8 @@
-#include "telefon/sil.h"
+#include "telefon/delete/sil.h"
 
 #include "common/book_edits.h"
 #include "common/page_number.h"
-#include "telefon/ana.h"
+#include "telefon/ana/ana.h"
 #include "ui/button_row.h"
 #include "ui/fonts.h"
 #include "ui/message_box.h"
