@@ -1,6 +1,7 @@
 #include "telefon/ana/ana.h"
 
 #include "telefon/ana/ana_outline.h"
+#include "telefon/ana/tray_parking.h"
 #include "ui/colours.h"
 #include "ui/command_label.h"
 #include "ui/notice.h"
@@ -37,7 +38,15 @@ Ana::Ana(marunda::RecordStore store, QWidget* parent)
     connectWindowMoves();
     connectCopies();
     connectHover();
+    tray_ = new TrayParking(*this);
+    connect(tray_, &TrayParking::iconTouched, this, &Ana::hoverBackground);
     showSection(1);
+}
+
+void Ana::minimise() {
+    // The window goes before the mouse can leave the command, so its highlight is taken off now.
+    resetCommandColours(QStringLiteral("com5"));
+    tray_->park();
 }
 
 Ana::~Ana() = default;

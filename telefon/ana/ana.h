@@ -5,9 +5,7 @@
 #include "common/result.h"
 #include "ui/shaped_window.h"
 
-#include <QPointer>
 #include <QString>
-#include <QSystemTrayIcon>
 
 #include <array>
 
@@ -21,6 +19,8 @@ class Notice;
 } // namespace marunda::ui
 
 namespace marunda::telefon {
+
+class TrayParking;
 
 // The main window: one page of the phone book in two sections, the menu of commands and the
 // page commands. Other windows read and write it only through its public surface.
@@ -104,7 +104,6 @@ private:
     void hoverBackground();
 
     void minimise();
-    void trayActivated(QSystemTrayIcon::ActivationReason reason);
 
     void closeProgram();
     void deleteScratchFile() const;
@@ -120,7 +119,7 @@ private:
     marunda::ui::Notice* pano_ = nullptr;
     QPushButton* command1_ = nullptr;
     QLineEdit* tmp1_ = nullptr;
-    QPointer<QSystemTrayIcon> trayIcon_;
+    TrayParking* tray_ = nullptr;
     int section_ = 1;
     bool ended_ = false;
 };
