@@ -2,6 +2,7 @@
 
 #include "telefon/ana/ana_outline.h"
 #include "telefon/ana/tray_parking.h"
+#include "telefon/ana/window_registry.h"
 #include "ui/colours.h"
 #include "ui/command_label.h"
 #include "ui/notice.h"
@@ -38,6 +39,7 @@ Ana::Ana(marunda::RecordStore store, QWidget* parent)
     connectWindowMoves();
     connectCopies();
     connectHover();
+    windows_ = std::make_unique<WindowRegistry>(*this);
     tray_ = new TrayParking(*this);
     connect(tray_, &TrayParking::iconTouched, this, &Ana::hoverBackground);
     showSection(1);

@@ -8,6 +8,7 @@
 #include <QString>
 
 #include <array>
+#include <memory>
 
 class QLineEdit;
 class QPushButton;
@@ -21,6 +22,7 @@ class Notice;
 namespace marunda::telefon {
 
 class TrayParking;
+class WindowRegistry;
 
 // The main window: one page of the phone book in two sections, the menu of commands and the
 // page commands. Other windows read and write it only through its public surface.
@@ -120,6 +122,7 @@ private:
     QPushButton* command1_ = nullptr;
     QLineEdit* tmp1_ = nullptr;
     TrayParking* tray_ = nullptr;
+    std::unique_ptr<WindowRegistry> windows_;
     int section_ = 1;
     bool ended_ = false;
 };
