@@ -14,14 +14,6 @@ static void BM_ReadFileFloor(benchmark::State& state) {
 }
 BENCHMARK(BM_ReadFileFloor)->Unit(benchmark::kMillisecond);
 
-static void BM_ReadAllPagesAtOnce(benchmark::State& state) {
-    const auto store = FullBook::instance().store();
-    for (auto _ : state) {
-        benchmark::DoNotOptimize(store.readAllPages().value().size());
-    }
-}
-BENCHMARK(BM_ReadAllPagesAtOnce)->Unit(benchmark::kMillisecond);
-
 static void BM_ReadBookImage(benchmark::State& state) {
     const auto store = FullBook::instance().store();
     for (auto _ : state) {

@@ -1,7 +1,6 @@
 #include "common/birthday_scan.h"
 
 #include "common/cp1254.h"
-#include "common/file_io.h"
 #include "common/text_rules.h"
 
 #include <algorithm>
@@ -33,7 +32,7 @@ const EndingRule* ruleFor(char32_t letter) {
 }
 
 // A block of telefon.dat read whole; records fill it from its start.
-constexpr std::size_t kScanBlockPages = 1024;
+constexpr int kScanBlockPages = 1024;
 
 void appendBirthdayNames(const BookImage& book, int lastPage, const std::vector<std::string>& keys,
                          std::vector<std::string>& names) {
@@ -110,16 +109,9 @@ Result<std::vector<std::string>> scanBirthdays(const RecordStore& store,
     }
     std::vector<std::string> names;
     const auto keys = greetedKeys(today);
-    const auto limit = static_cast<std::uint64_t>(std::max(counter.value() - 1, 0)) * kRecordSize;
-    auto read = readFileInBlocks(
-        store.file(kBookFile), limit, kScanBlockPages * kRecordSize, [&](std::string&& piece) {
-            appendBirthdayNames(BookImage(std::move(piece)), kMaxPage, keys, names);
-        });
-    if (!read && read.error().code == ErrorCode::notFound) {
-        // Opened as every reader opens the book: a missing one is created, and holds nobody.
-        (void)touchFile(store.file(kBookFile));
-        return names;
-    }
+    auto read = store.scanBook(counter.value() - 1, kScanBlockPages, [&](const BookImage& block) {
+        appendBirthdayNames(block, kMaxPage, keys, names);
+    });
     if (!read) {
         return read.error();
     }

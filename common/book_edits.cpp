@@ -7,14 +7,6 @@
 
 namespace marunda {
 
-namespace {
-
-int counterAfter(int records) {
-    return std::min(records + 1, kMaxPage);
-}
-
-} // namespace
-
 Result<int> appendRecord(const RecordStore& store, const ContactRecord& record) {
     auto counter = store.readNextPage();
     if (!counter) {
@@ -27,8 +19,8 @@ Result<int> appendRecord(const RecordStore& store, const ContactRecord& record) 
     const std::uint64_t oldSize = size.valueOr(0);
     // After the last whole record, whatever the counter says: a stale counter must never lead
     // to an existing contact being overwritten.
-    const auto page =
-        static_cast<int>(std::min<std::uint64_t>(oldSize / kRecordSize + 1, kMaxPage));
+    const int page =
+        counterFor(static_cast<int>(std::min<std::uint64_t>(oldSize / kRecordSize, kMaxPage)));
     if (counter.value() >= kMaxPage || page >= kMaxPage) {
         return makeError(ErrorCode::bookFull, std::to_string(page));
     }
@@ -73,11 +65,11 @@ Result<int> rewriteRecord(const RecordStore& store, int page, const ContactRecor
 }
 
 Result<int> deletePage(const RecordStore& store, int page) {
-    auto bytes = readFile(store.file(kBookFile));
-    if (!bytes && bytes.error().code != ErrorCode::notFound) {
-        return bytes.error();
+    auto image = store.readBook();
+    if (!image) {
+        return image.error();
     }
-    const std::string book = bytes ? std::move(bytes).value() : std::string();
+    const std::string& book = image.value().bytes();
     const auto records = static_cast<long long>(book.size() / kRecordSize);
     if (page < 1 || page > records) {
         return makeError(ErrorCode::outOfRange, std::to_string(page));
@@ -94,7 +86,7 @@ Result<int> deletePage(const RecordStore& store, int page) {
     const int left = static_cast<int>(records - 1);
     // The record is gone for good now. Should the counter not follow, the next start derives it
     // from telefon.dat again, and a new record never lands beyond the last one meanwhile.
-    (void)store.writeNextPage(counterAfter(left));
+    (void)store.writeNextPage(counterFor(left));
     return left;
 }
 

@@ -2,6 +2,7 @@
 
 #include "common/book_edits.h"
 #include "common/file_io.h"
+#include "common/password_file.h"
 #include "common/update_info.h"
 
 #include <array>

@@ -136,14 +136,6 @@ Result<void> syncFolder(const std::filesystem::path& folder) {
     return {};
 }
 
-Result<void> atomicRename(const std::filesystem::path& from, const std::filesystem::path& to) {
-    if (auto renamed = renameOver(from, to); !renamed) {
-        return renamed;
-    }
-    // The rename lives in the folder: sync it too, or a crash may bring back the old name.
-    return syncFolder(to.parent_path());
-}
-
 bool fileIsWritable(const std::filesystem::path& file) {
     struct stat info {};
     return ::access(file.c_str(), W_OK) == 0 && ::stat(file.c_str(), &info) == 0 &&

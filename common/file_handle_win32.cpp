@@ -141,13 +141,6 @@ Result<void> syncFolder(const std::filesystem::path& folder) {
     return {};
 }
 
-Result<void> atomicRename(const std::filesystem::path& from, const std::filesystem::path& to) {
-    if (auto renamed = renameOver(from, to); !renamed) {
-        return renamed;
-    }
-    return syncFolder(to.parent_path());
-}
-
 bool fileIsWritable(const std::filesystem::path& file) {
     const DWORD attributes = ::GetFileAttributesW(file.c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_READONLY);

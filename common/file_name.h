@@ -6,6 +6,13 @@
 // File names as the platform spells them.
 namespace marunda {
 
+// Whether the file system takes names that differ only in case for the same file.
+#ifdef _WIN32
+inline constexpr bool kFileNamesIgnoreCase = true;
+#else
+inline constexpr bool kFileNamesIgnoreCase = false;
+#endif
+
 // The path as UTF-8 text, for messages; never fails (a Windows name that is not valid UTF-16
 // shows U+FFFD where the broken character was).
 std::string pathText(const std::filesystem::path& path);

@@ -13,7 +13,6 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr std::string_view kLineEnd = "\r\n";
-constexpr std::string_view kBlankRun = "     "; // as blankRunCopy ends a name
 
 // The labels in record order, the name's first.
 constexpr std::array<std::string_view, kFieldCount> kLabels = {
@@ -39,7 +38,7 @@ std::size_t lineLength(const ListingColumns& columns) {
 // A name list entry: the name's bare text, at most 30 characters of it.
 std::string entryText(std::string_view nameBytes) {
     // Decoding only as far as a run of five blanks starting at the 30th character reaches.
-    const auto window = nameBytes.substr(0, kListEntryLength + kBlankRun.size() - 1);
+    const auto window = nameBytes.substr(0, kListEntryLength + kBlankRunLength - 1);
     const auto bare = utf8ToUtf32(blankRunCopy(decodeCp1254(window), Field::name));
     return utf32ToUtf8(std::u32string_view(bare).substr(0, kListEntryLength));
 }
@@ -58,17 +57,6 @@ void appendContact(std::string& line, std::string_view record, const ListingColu
             line.append(record.substr(layoutOf(field).offset, fieldWidth(field)));
         }
     }
-}
-
-// Pages 1..count in one read, blank-padded as single page reads are past the end of the book.
-Result<BookImage> readBookPages(const RecordStore& store, std::size_t count) {
-    auto bytes = readFileRange(store.file(kBookFile), 0, count * kRecordSize);
-    if (!bytes && bytes.error().code != ErrorCode::notFound) {
-        return bytes.error();
-    }
-    std::string pages = bytes ? std::move(bytes).value() : std::string();
-    pages.resize(count * kRecordSize, ' ');
-    return BookImage(std::move(pages));
 }
 
 template <class RecordAt>
@@ -150,9 +138,9 @@ Result<std::vector<std::string>> readListEntries(const RecordStore& store) {
         return records.error();
     }
     // telefon.dat is the truth when the counter cannot be read.
-    const auto counter = store.readNextPage().valueOr(std::min(records.value() + 1, kMaxPage));
+    const auto counter = store.readNextPage().valueOr(counterFor(records.value()));
     const auto count = static_cast<std::size_t>(listedPageCount(counter, records.value()));
-    auto book = readBookPages(store, count);
+    auto book = store.readFirstPages(static_cast<int>(count));
     if (!book) {
         return book.error();
     }
@@ -176,7 +164,7 @@ Result<void> writeListing(const RecordStore& store, const std::vector<int>& page
     if (first != pages.end() && *first < 1) {
         return makeError(ErrorCode::outOfRange, std::to_string(*first));
     }
-    auto book = readBookPages(store, first == pages.end() ? 0 : static_cast<std::size_t>(*last));
+    auto book = store.readFirstPages(first == pages.end() ? 0 : *last);
     if (!book) {
         return book.error();
     }

@@ -3,7 +3,6 @@
 #include "common/cp1254.h"
 #include "common/file_io.h"
 #include "common/file_name.h"
-#include "common/record_store.h"
 
 namespace marunda {
 namespace {
@@ -21,6 +20,13 @@ int lengthOf(char marker) {
     return marker >= '0' && marker <= '9' ? marker - '0' : 0;
 }
 
+// Completes the file with the filler, continuing its pattern from where the file ends.
+void padWithFiller(std::string& bytes) {
+    for (auto at = bytes.size(); at < kPasswordFileSize; ++at) {
+        bytes += kPasswordFiller[at % kPasswordFiller.size()];
+    }
+}
+
 Error damaged(const std::filesystem::path& file) {
     return makeError(ErrorCode::badFormat, pathText(file));
 }
@@ -29,6 +35,20 @@ Error damaged(const std::filesystem::path& file) {
 
 PasswordFile::PasswordFile(const std::filesystem::path& folder)
     : file_(folder / kPasswordFile) {}
+
+Result<void> PasswordFile::createIfMissing() const {
+    auto exists = fileExists(file_);
+    if (!exists) {
+        return exists.error();
+    }
+    if (exists.value()) {
+        return {};
+    }
+    std::string filler;
+    padWithFiller(filler);
+    const PreviousContents none;
+    return replaceFile(file_, filler, &none);
+}
 
 Result<char> PasswordFile::readMarker() const {
     auto marker = readFileRange(file_, 0, 1);
@@ -81,9 +101,7 @@ Result<void> PasswordFile::replaceWith(const std::function<void(std::string&)>& 
         return old.error();
     }
     std::string bytes = old.value();
-    for (auto at = bytes.size(); at < kPasswordFileSize; ++at) {
-        bytes += kPasswordFiller[at % kPasswordFiller.size()];
-    }
+    padWithFiller(bytes);
     change(bytes);
     const PreviousContents previous{true, old.value()};
     return replaceFile(file_, bytes, &previous);

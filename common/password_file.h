@@ -9,6 +9,8 @@
 
 namespace marunda {
 
+inline constexpr std::string_view kPasswordFile = "data.dat";
+inline constexpr std::string_view kPasswordFiller = "kwzdofelpyrxuvajbs\xFDh"; // ı is 0xFD
 inline constexpr int kMaxPasswordLength = 9;
 inline constexpr std::size_t kPasswordFileSize = 2000;
 
@@ -28,6 +30,9 @@ public:
     explicit PasswordFile(const std::filesystem::path& folder);
 
     const std::filesystem::path& file() const { return file_; }
+
+    // First-run creation: the filler alone, no password. An existing file is kept.
+    Result<void> createIfMissing() const;
 
     // notFound when data.dat is missing.
     Result<bool> passwordIsSet() const;

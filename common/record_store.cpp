@@ -2,6 +2,7 @@
 
 #include "common/delimited_text.h"
 #include "common/file_io.h"
+#include "common/password_file.h"
 #include "common/program_folder.h"
 
 #include <algorithm>
@@ -16,20 +17,19 @@ std::uint64_t pageOffset(int page) {
     return static_cast<std::uint64_t>(page - 1) * kRecordSize;
 }
 
-int counterFor(int records) {
-    return std::min(records + 1, kMaxPage);
-}
-
-std::vector<ContactRecord> splitRecords(std::string_view bytes) {
-    std::vector<ContactRecord> records;
-    records.reserve(bytes.size() / kRecordSize);
-    for (std::size_t at = 0; at + kRecordSize <= bytes.size(); at += kRecordSize) {
-        records.push_back(ContactRecord::fromBytes(bytes.substr(at, kRecordSize)));
+// A missing telefon.dat is an empty book.
+template <class T> Result<T> emptyWhenMissing(Result<T> read) {
+    if (!read && read.error().code == ErrorCode::notFound) {
+        return T{};
     }
-    return records;
+    return read;
 }
 
 } // namespace
+
+int counterFor(int records) {
+    return std::min(records + 1, kMaxPage);
+}
 
 std::string counterFileBytes(int counter) {
     return delimitedLine({std::to_string(counter), quotedItem(kFormatMarker)});
@@ -114,44 +114,47 @@ Result<void> RecordStore::writeNextPage(int counter) const {
 }
 
 Result<int> RecordStore::recordCount() const {
-    auto size = fileSize(file(kBookFile));
+    auto size = emptyWhenMissing(fileSize(file(kBookFile)));
     if (!size) {
-        return size.error().code == ErrorCode::notFound ? Result<int>(0) : size.error();
+        return size.error();
     }
     return static_cast<int>(std::min<std::uint64_t>(size.value() / kRecordSize, INT32_MAX));
 }
 
-Result<std::vector<ContactRecord>> RecordStore::readPages(int first, int count) const {
-    if (first < 1 || count < 0) {
-        return makeError(ErrorCode::outOfRange, std::to_string(first));
-    }
-    auto bytes = readFileRange(file(kBookFile), pageOffset(first),
-                               static_cast<std::size_t>(count) * kRecordSize);
-    if (!bytes) {
-        return bytes.error().code == ErrorCode::notFound
-                   ? Result<std::vector<ContactRecord>>(std::vector<ContactRecord>{})
-                   : bytes.error();
-    }
-    return splitRecords(bytes.value());
-}
-
-Result<std::vector<ContactRecord>> RecordStore::readAllPages() const {
-    auto bytes = readFile(file(kBookFile));
-    if (!bytes) {
-        return bytes.error().code == ErrorCode::notFound
-                   ? Result<std::vector<ContactRecord>>(std::vector<ContactRecord>{})
-                   : bytes.error();
-    }
-    return splitRecords(bytes.value());
-}
-
 Result<BookImage> RecordStore::readBook() const {
-    auto bytes = readFile(file(kBookFile));
+    auto bytes = emptyWhenMissing(readFile(file(kBookFile)));
     if (!bytes) {
-        return bytes.error().code == ErrorCode::notFound ? Result<BookImage>(BookImage{})
-                                                         : bytes.error();
+        return bytes.error();
     }
     return BookImage(std::move(bytes).value());
+}
+
+Result<BookImage> RecordStore::readFirstPages(int count) const {
+    const auto length = static_cast<std::size_t>(std::max(count, 0)) * kRecordSize;
+    auto bytes = emptyWhenMissing(readFileRange(file(kBookFile), 0, length));
+    if (!bytes) {
+        return bytes.error();
+    }
+    std::string pages = std::move(bytes).value();
+    pages.resize(length, ' ');
+    return BookImage(std::move(pages));
+}
+
+Result<void> RecordStore::scanBook(int count, int blockPages,
+                                   const std::function<void(const BookImage&)>& take) const {
+    const auto limit = static_cast<std::uint64_t>(std::max(count, 0)) * kRecordSize;
+    auto read =
+        readFileInBlocks(file(kBookFile), limit, static_cast<std::size_t>(blockPages) * kRecordSize,
+                         [&](std::string&& piece) { take(BookImage(std::move(piece))); });
+    if (!read && read.error().code == ErrorCode::notFound) {
+        createMissingBook();
+        return {};
+    }
+    return read;
+}
+
+void RecordStore::createMissingBook() const {
+    (void)touchFile(file(kBookFile));
 }
 
 Result<int> RecordStore::completeTornRecord() const {
@@ -181,19 +184,8 @@ Result<int> RecordStore::completeTornRecord() const {
 }
 
 Result<void> RecordStore::createDataFiles() const {
-    auto hasPassword = fileExists(file(kPasswordFile));
-    if (!hasPassword) {
-        return hasPassword.error();
-    }
-    if (!hasPassword.value()) {
-        std::string filler;
-        for (int i = 0; i < 100; ++i) {
-            filler += kPasswordFiller;
-        }
-        const PreviousContents none;
-        if (auto created = replaceFile(file(kPasswordFile), filler, &none); !created) {
-            return created;
-        }
+    if (auto created = PasswordFile(folder_).createIfMissing(); !created) {
+        return created;
     }
     auto records = completeTornRecord();
     if (!records) {

@@ -5,6 +5,7 @@
 #include "common/result.h"
 
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -14,11 +15,12 @@ namespace marunda {
 inline constexpr int kMaxPage = 32767; // pages and the counter are 16-bit signed
 inline constexpr std::string_view kBookFile = "telefon.dat";
 inline constexpr std::string_view kCounterFile = "bilgi.dat";
-inline constexpr std::string_view kPasswordFile = "data.dat";
 inline constexpr std::string_view kScratchFile = "sirali.tmp";
 inline constexpr std::string_view kFormatMarker = "17";
-inline constexpr std::string_view kPasswordFiller = "kwzdofelpyrxuvajbs\xFDh"; // ı is 0xFD
 
+// The next-page counter of a book of `records` whole records: the page after the last, held at
+// kMaxPage by a full book.
+int counterFor(int records);
 // The bytes of bilgi.dat for a counter.
 std::string counterFileBytes(int counter);
 // The first item of bilgi.dat as a page counter: badFormat or outOfRange when it is not one.
@@ -49,12 +51,18 @@ public:
     // Whole records in telefon.dat (a missing file holds none).
     Result<int> recordCount() const;
 
-    // Pages first .. first+count-1 in one read; the list stops where the file ends.
-    Result<std::vector<ContactRecord>> readPages(int first, int count) const;
-    // All whole records of telefon.dat in one read, copied out as records.
-    Result<std::vector<ContactRecord>> readAllPages() const;
     // telefon.dat in one read, without copying records: the way to scan the whole book.
     Result<BookImage> readBook() const;
+    // Pages 1..count in one read; pages past the end of telefon.dat read as blank records, as
+    // readPage reads them.
+    Result<BookImage> readFirstPages(int count) const;
+    // Pages 1..count handed on in blocks of `blockPages` pages from one opening, each block
+    // before the next is read. A missing book is created, as readPage does, and holds nothing.
+    Result<void> scanBook(int count, int blockPages,
+                          const std::function<void(const BookImage&)>& take) const;
+    // Opening the book creates it when it is missing; a folder that cannot take the file still
+    // has an empty book, so a failure is no error.
+    void createMissingBook() const;
 
     // First-run creation. Records already in telefon.dat keep their pages and the counter
     // follows them; an existing data.dat (and so its password) is kept. data.dat and telefon.dat

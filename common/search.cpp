@@ -1,7 +1,6 @@
 #include "common/search.h"
 
 #include "common/cp1254.h"
-#include "common/file_io.h"
 #include "common/phone_text.h"
 #include "common/scratch_file.h"
 #include "common/turkish_case.h"
@@ -102,9 +101,7 @@ Result<SearchOutcome> searchStore(const RecordStore& store, const SearchQuery& q
         return book.error();
     }
     if (book.value().pageCount() == 0) {
-        // Opening the book creates it when it is missing, as every other reader of it does; a
-        // folder that cannot take the file still has an empty book to search.
-        (void)touchFile(store.file(kBookFile));
+        store.createMissingBook();
     }
     SearchOutcome outcome;
     outcome.recordCount = searchedPages(book.value());

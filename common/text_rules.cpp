@@ -8,8 +8,6 @@ namespace marunda {
 
 namespace {
 
-constexpr std::size_t kBlankRun = 5;
-
 bool stopsAtSingleBlank(Field field) {
     return field == Field::icq1 || field == Field::icq2;
 }
@@ -28,7 +26,7 @@ bool blankRunAt(std::u32string_view text, std::size_t at, std::size_t run) {
 
 std::string blankRunCopy(std::string_view text, Field field) {
     const auto characters = utf8ToUtf32(text);
-    const auto run = stopsAtSingleBlank(field) ? 1 : kBlankRun;
+    const auto run = stopsAtSingleBlank(field) ? 1 : kBlankRunLength;
     const auto bound = std::min(characters.size(), fieldWidth(field));
     std::size_t end = 0;
     while (end < bound && !blankRunAt(characters, end, run)) {

@@ -77,7 +77,7 @@ Result<void> keepOriginal(const fs::path& folder, const BookInspection& inspecti
 }
 
 Result<void> writeMarker(const fs::path& folder, const BookInspection& inspection) {
-    return RecordStore(folder).writeNextPage(static_cast<int>(inspection.pages) + 1);
+    return RecordStore(folder).writeNextPage(counterFor(static_cast<int>(inspection.pages)));
 }
 
 // After a failed step: telefon.tmp goes, and a 1.6 book renamed in this run comes back.

@@ -1,11 +1,12 @@
 #include "telefon/dokum.h"
 
 #include "common/file_io.h"
-#include "telefon/ana.h"
+#include "telefon/ana/ana.h"
 #include "telefon/kaydet.h"
 #include "telefon/listing_widgets.h"
 #include "ui/fonts.h"
 #include "ui/message_box.h"
+#include "ui/named_child.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -18,6 +19,8 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+
+namespace marunda::telefon {
 
 using marunda::ui::MessageBox;
 
@@ -55,9 +58,7 @@ const QString kBookChangedText =
                    "yenilendi, lütfen kişileri yeniden seçin.");
 
 QLabel* label(const char* name, const QString& caption) {
-    auto* l = new QLabel(caption);
-    l->setObjectName(QString::fromUtf8(name));
-    return l;
+    return marunda::ui::named(new QLabel(caption), QString::fromUtf8(name));
 }
 
 } // namespace
@@ -265,3 +266,5 @@ void Dokum::closeEvent(QCloseEvent* event) {
     // Not QDialog's handler: it would route the close through reject() once more.
     event->accept();
 }
+
+} // namespace marunda::telefon

@@ -10,11 +10,14 @@
 #include <array>
 #include <vector>
 
-class Ana;
 class Kaydet;
 class QCheckBox;
 class QListWidget;
 class QLineEdit;
+
+namespace marunda::telefon {
+
+class Ana;
 
 // "Döküm Alma": writes a fixed-width listing of the ticked contacts and fields to a text file.
 // dokum.tmp in the program's folder marks the window as open.
@@ -57,3 +60,5 @@ private:
     QLineEdit* adres1_ = nullptr;
     QPointer<Kaydet> kaydet_;
 };
+
+} // namespace marunda::telefon

@@ -3,7 +3,10 @@
 #include <QDialog>
 #include <QPointer>
 
+namespace marunda::telefon {
 class Dokum;
+}
+using marunda::telefon::Dokum;
 namespace marunda::ui {
 class DriveFolderPicker;
 }

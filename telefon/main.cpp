@@ -1,5 +1,5 @@
 // Telefon: the phone book.
-#include "telefon/ana.h"
+#include "telefon/ana/ana.h"
 #include "ui/fonts.h"
 
 #include <QApplication>
@@ -8,6 +8,7 @@
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     marunda::ui::ensureFonts();
+    using marunda::telefon::Ana;
     Ana ana(marunda::RecordStore::inProgramFolder());
     QObject::connect(&ana, &Ana::programEnded, &app, [] { QCoreApplication::exit(0); });
     // Started from the event loop, so that an end during start-up ends the loop too.

@@ -6,6 +6,7 @@
 
 #include "common/cp1254.h"
 #include "ui/fonts.h"
+#include "ui/line_ends.h"
 #include "ui/message_box.h"
 
 #include <QGridLayout>
@@ -152,8 +153,7 @@ void Update::downloadFinished(bool complete, int httpStatus, const QByteArray& b
 void Update::showInfo(const UpdateInfo& info) {
     version_->setText(fromFile(info.version));
     tarih_->setText(fromFile(info.date));
-    mesaj_->setPlainText(
-        fromFile(info.message).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    mesaj_->setPlainText(ui::shownLineEnds(fromFile(info.message)));
 }
 
 // The wait ends with durum empty whatever the outcome: a "please wait" left standing after a

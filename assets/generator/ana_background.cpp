@@ -1,7 +1,7 @@
 // The main window's background: warm paper with two panels and a border along the outline.
 #include "artwork.h"
 
-#include "telefon/ana_outline.h"
+#include "telefon/ana/ana_outline.h"
 
 #include <QLinearGradient>
 #include <QPainter>
@@ -41,14 +41,14 @@ void paintFold(QPainter& p) {
 
 void paintBorder(QPainter& p) {
     QPainterPath outline;
-    outline.addPolygon(anaOutline());
+    outline.addPolygon(marunda::telefon::anaOutline());
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(kBorder, 4, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
     p.drawPath(outline);
 }
 
 QImage drawAnaBackground() {
-    QImage image(kAnaSize, QImage::Format_RGB32);
+    QImage image(marunda::telefon::kAnaSize, QImage::Format_RGB32);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     paintPaper(p, image.rect());

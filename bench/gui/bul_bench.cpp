@@ -3,8 +3,8 @@
 // BM_OpenDokumFloorReadBook, the floor of reading the book once.
 #include "full_book.h"
 
-#include "telefon/ana.h"
-#include "telefon/bul.h"
+#include "telefon/ana/ana.h"
+#include "telefon/search/bul.h"
 #include "ui/message_box.h"
 
 #include <QLineEdit>
@@ -12,6 +12,8 @@
 #include <QTreeWidget>
 
 #include <benchmark/benchmark.h>
+
+using namespace marunda::telefon;
 
 namespace {
 

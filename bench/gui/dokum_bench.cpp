@@ -4,7 +4,7 @@
 #include "gui/paint_watch.h"
 
 #include "common/file_io.h"
-#include "telefon/ana.h"
+#include "telefon/ana/ana.h"
 #include "telefon/dokum.h"
 #include "ui/message_box.h"
 
@@ -13,6 +13,8 @@
 #include <QListWidget>
 
 #include <benchmark/benchmark.h>
+
+using namespace marunda::telefon;
 
 namespace {
 

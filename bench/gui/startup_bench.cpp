@@ -3,7 +3,7 @@
 #include "full_book.h"
 #include "gui/paint_watch.h"
 
-#include "telefon/ana.h"
+#include "telefon/ana/ana.h"
 #include "ui/message_box.h"
 
 #include <QCoreApplication>
@@ -11,6 +11,8 @@
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
+
+using namespace marunda::telefon;
 
 namespace {
 

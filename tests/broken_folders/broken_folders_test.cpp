@@ -1,10 +1,11 @@
 // Telefon, Zilora and Donusturucu started on broken data folders: none may crash, each says
 // what it says of its own, and the only files that change are repairs that lose nothing.
 #include "common/contact_record.h"
+#include "common/password_file.h"
 #include "common/record_store.h"
 #include "converter/donusturucu/form1.h"
 #include "reminder/pasta.h"
-#include "telefon/ana.h"
+#include "telefon/ana/ana.h"
 #include "ui/message_box.h"
 
 #include <QDir>
@@ -215,7 +216,7 @@ private slots:
     void telefon() {
         for (const auto& c : cases()) {
             Folder folder(c);
-            Ana ana{marunda::RecordStore(folder.path())};
+            marunda::telefon::Ana ana{marunda::RecordStore(folder.path())};
             ana.startUp();
             const Seen seen{titlesShown(), folder.changes()};
             QVERIFY2(seen == c.telefon, c.name);

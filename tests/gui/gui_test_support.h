@@ -4,6 +4,7 @@
 // find and work controls by their names.
 
 #include "common/contact_record.h"
+#include "common/password_file.h"
 #include "common/record_store.h"
 
 #include <QDir>

@@ -1,5 +1,6 @@
 #include "common/birthday_scan.h"
 #include "common/cp1254.h"
+#include "common/password_file.h"
 #include "temp_folder.h"
 
 #include <gtest/gtest.h>

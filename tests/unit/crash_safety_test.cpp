@@ -205,8 +205,9 @@ std::vector<Operation> operations() {
 
 People peopleIn(const RecordStore& store) {
     People people;
-    for (const auto& record : store.readAllPages().valueOr({})) {
-        auto name = record.text(Field::name);
+    const auto book = store.readBook().valueOr({});
+    for (int page = 1; page <= book.pageCount(); ++page) {
+        auto name = book.record(page).text(Field::name);
         name.erase(name.find_last_not_of(' ') + 1);
         people.push_back(name);
     }

@@ -1,9 +1,0 @@
-#include "platform/platform.h"
-
-namespace marunda::platform {
-
-bool fileNamesIgnoreCase() {
-    return true;
-}
-
-} // namespace marunda::platform
