@@ -5,7 +5,7 @@
 
 #include "common/file_io.h"
 #include "telefon/ana/ana.h"
-#include "telefon/dokum.h"
+#include "telefon/listing/dokum.h"
 #include "ui/message_box.h"
 
 #include <QCoreApplication>

@@ -2,7 +2,7 @@
 
 #include "telefon/about/hakkinda.h"
 #include "telefon/delete/sil.h"
-#include "telefon/dokum.h"
+#include "telefon/listing/dokum.h"
 #include "telefon/password/pass.h"
 #include "telefon/record_form/record_form.h"
 #include "telefon/search/bul.h"

@@ -7,8 +7,8 @@
 #include "common/cp1254.h"
 #include "common/listing.h"
 #include "telefon/ana/ana.h"
-#include "telefon/dokum.h"
-#include "telefon/kaydet.h"
+#include "telefon/listing/dokum.h"
+#include "telefon/listing/kaydet.h"
 #include "ui/message_box.h"
 #include "ui/notice.h"
 

@@ -3,13 +3,13 @@
 #include <QDialog>
 #include <QPointer>
 
-namespace marunda::telefon {
-class Dokum;
-}
-using marunda::telefon::Dokum;
 namespace marunda::ui {
 class DriveFolderPicker;
 }
+
+namespace marunda::telefon {
+
+class Dokum;
 
 // "Döküm Gözat": picks the folder of the listing from a volume list and a folder tree. "Tamam"
 // fills the listing window's folder box and only hides the chooser, so that it reopens where
@@ -34,3 +34,5 @@ private:
     QPointer<Dokum> dokum_;
     marunda::ui::DriveFolderPicker* picker_ = nullptr;
 };
+
+} // namespace marunda::telefon

@@ -7,12 +7,12 @@
 class QHBoxLayout;
 class QPushButton;
 
+namespace marunda::telefon {
+
 // How the listing windows show a folder: the platform's separators, and lower case only where
 // the file system ignores case (lower-casing a Linux path would name another folder).
 QString listingFolderText(const QString& path);
 QString listingFolderText(const std::filesystem::path& path);
-
-QPushButton* namedButton(const char* name, const QString& caption);
 
 // The row of both listing windows: "Tamam" (Command1, the default) and "İptal" (Command2) on
 // the right.
@@ -22,3 +22,5 @@ struct ConfirmRow {
     QPushButton* iptal;
 };
 ConfirmRow confirmRow();
+
+} // namespace marunda::telefon

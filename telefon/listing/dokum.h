@@ -10,12 +10,13 @@
 #include <array>
 #include <vector>
 
-class Kaydet;
 class QCheckBox;
 class QListWidget;
 class QLineEdit;
 
 namespace marunda::telefon {
+
+class Kaydet;
 
 class Ana;
 

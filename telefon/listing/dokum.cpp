@@ -1,9 +1,9 @@
-#include "telefon/dokum.h"
+#include "telefon/listing/dokum.h"
 
 #include "common/file_io.h"
 #include "telefon/ana/ana.h"
-#include "telefon/kaydet.h"
-#include "telefon/listing_widgets.h"
+#include "telefon/listing/kaydet.h"
+#include "telefon/listing/listing_widgets.h"
 #include "ui/fonts.h"
 #include "ui/message_box.h"
 #include "ui/named_child.h"
@@ -133,7 +133,7 @@ QWidget* Dokum::buildTarget() {
     adres1_ = new QLineEdit;
     adres1_->setObjectName(QStringLiteral("adres1"));
     adres1_->setMinimumWidth(220);
-    auto* command3 = namedButton("Command3", QStringLiteral("Gözat"));
+    auto* command3 = ui::named(new QPushButton(QStringLiteral("Gözat")), "Command3");
     connect(command3, &QPushButton::clicked, this, &Dokum::browse);
 
     auto* grid = new QGridLayout(frame);

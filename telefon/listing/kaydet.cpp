@@ -1,7 +1,7 @@
-#include "telefon/kaydet.h"
+#include "telefon/listing/kaydet.h"
 
-#include "telefon/dokum.h"
-#include "telefon/listing_widgets.h"
+#include "telefon/listing/dokum.h"
+#include "telefon/listing/listing_widgets.h"
 #include "ui/drive_folder_picker.h"
 #include "ui/fonts.h"
 
@@ -10,6 +10,8 @@
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QVBoxLayout>
+
+namespace marunda::telefon {
 
 Kaydet::Kaydet(Dokum* dokum, const QString& startFolder)
     : QDialog(dokum->parentWidget())
@@ -57,3 +59,5 @@ void Kaydet::closeEvent(QCloseEvent* event) {
     // Not QDialog's handler: it would route the close through reject() once more.
     event->accept();
 }
+
+} // namespace marunda::telefon
