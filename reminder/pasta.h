@@ -6,10 +6,10 @@
 #include <QDate>
 
 #include <filesystem>
+#include <optional>
 #include <vector>
 
 class QListWidget;
-class QSoundEffect;
 
 namespace marunda::zilora {
 
@@ -26,7 +26,8 @@ public:
 
     QStringList names() const; // List1, in page order
     const std::vector<GreetingLine>& lines() const { return lines_; }
-    QSoundEffect* tune() const { return tune_; }
+    // The tune's file, once it started.
+    const std::optional<std::filesystem::path>& tune() const { return tune_; }
     Twips twips() const { return twips_; }
 
 protected:
@@ -42,7 +43,7 @@ private:
     Twips twips_;
     QListWidget* list1_;
     std::vector<GreetingLine> lines_;
-    QSoundEffect* tune_ = nullptr;
+    std::optional<std::filesystem::path> tune_;
 };
 
 } // namespace marunda::zilora

@@ -7,16 +7,17 @@
 
 namespace marunda::zilora {
 
-QSoundEffect* playTune(const std::filesystem::path& folder, QObject* parent) {
-    const auto file = platform::findSibling(folder, "Zilora.wav");
+std::optional<std::filesystem::path> playTune(const std::filesystem::path& folder,
+                                              QObject* parent) {
+    auto file = platform::findSibling(folder, "Zilora.wav");
     if (!file) {
-        return nullptr;
+        return std::nullopt;
     }
     auto* tune = new QSoundEffect(parent);
     tune->setObjectName(QStringLiteral("tune"));
     tune->setSource(QUrl::fromLocalFile(QString::fromStdU16String(file->u16string())));
     tune->play();
-    return tune;
+    return file;
 }
 
 } // namespace marunda::zilora

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "ui/api.h"
 #include <QString>
+
 #include <QWidget>
 
 class QComboBox;
@@ -12,7 +14,7 @@ namespace marunda::ui {
 // The drive list `Drive1` over the folder tree `Dir1`: choosing a volume moves the tree to it,
 // and a volume that cannot be read is refused with a message, the list going back to the volume
 // the tree still shows. Folders travel with '/' separators.
-class DriveFolderPicker : public QWidget {
+class MARUNDA_UI_API DriveFolderPicker : public QWidget {
     Q_OBJECT
 public:
     // `notReady`: the text of the critical message for a volume that cannot be read.

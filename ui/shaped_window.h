@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/api.h"
+
 #include <QPixmap>
 #include <QPoint>
 #include <QRegion>
@@ -9,7 +11,7 @@ namespace marunda::ui {
 
 // A window without a frame: a background picture under its controls, an outline of any shape,
 // and moved by the mouse from wherever the subclass calls startDrag().
-class ShapedWindow : public QWidget {
+class MARUNDA_UI_API ShapedWindow : public QWidget {
     Q_OBJECT
 public:
     explicit ShapedWindow(QWidget* parent = nullptr);

@@ -44,8 +44,12 @@ class ProgramFolder {
 public:
     ProgramFolder()
         : dir_(QDir::tempPath() + "/marunda-gui-XXXXXX") {}
+    // The programs make their folder the current one, and Windows keeps a folder that a process
+    // stands in.
+    ~ProgramFolder() { QDir::setCurrent(QDir::tempPath()); }
 
-    std::filesystem::path path() const { return dir_.path().toStdString(); }
+    // Through UTF-16: a narrow string would be read in the ANSI code page on Windows.
+    std::filesystem::path path() const { return dir_.path().toStdU16String(); }
     QString filePath(const QString& name) const { return dir_.filePath(name); }
     marunda::RecordStore store() const { return marunda::RecordStore(path()); }
 

@@ -2,6 +2,7 @@
 #include "converter/contact_record16.h"
 #include "converter/donusturucu/form1.h"
 #include "gui_test_support.h"
+#include "platform/platform.h"
 #include "ui/message_box.h"
 
 #include <QGroupBox>
@@ -23,7 +24,13 @@ private:
     std::unique_ptr<guitest::ProgramFolder> book_;
     std::unique_ptr<Form1> form1_;
 
-    QString windowsFolder() const { return dataHome_.filePath("Marunda"); }
+    // On Linux the one in the data home below; on Windows the system's own, in the throw-away
+    // prefix the tests run in, so that only the log is ever removed from it.
+    QString windowsFolder() const {
+        const auto folder = marunda::platform::windowsFolder();
+        return folder ? QString::fromStdU16String(folder.value().u16string()) : QString();
+    }
+    void removeLog() const { QFile::remove(windowsFolder() + "/Marunda_16.log"); }
     void writeLog(const QString& folder) const {
         QDir().mkpath(windowsFolder());
         QFile log(windowsFolder() + "/Marunda_16.log");
@@ -53,7 +60,7 @@ private slots:
         MessageBox::setTestMode(true);
     }
     void init() {
-        QDir(windowsFolder()).removeRecursively();
+        removeLog();
         MessageBox::clearShown();
         book_ = std::make_unique<guitest::ProgramFolder>();
         form1_ = std::make_unique<Form1>();
@@ -151,7 +158,7 @@ private slots:
         };
         for (const auto& c : cases) {
             MessageBox::clearShown();
-            QDir(windowsFolder()).removeRecursively();
+            removeLog();
             book_ = std::make_unique<guitest::ProgramFolder>();
             if (c.book) {
                 write16Book(2);

@@ -24,20 +24,29 @@ class AnaTest : public QObject {
         return ana_.get();
     }
 
-    // A stand-in for Telefon that notes each start in the file beside it.
+    // A stand-in for Telefon that notes each start in a file of its own beside it.
     void installTelefon(const QString& name) {
-        folder_->write(name, "#!/bin/sh\necho started >> started.txt\n");
+#ifdef Q_OS_WIN
+        QVERIFY(QFile::copy(QCoreApplication::applicationDirPath() + "/" STARTED_TELEFON_FILE_NAME,
+                            folder_->filePath(name + ".exe")));
+#else
+        folder_->write(name, "#!/bin/sh\necho started > started-$$.txt\n");
         QFile::setPermissions(folder_->filePath(name),
                               QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+#endif
     }
-    int starts() const { return int(folder_->read("started.txt").count("started\n")); }
+    int starts() const {
+        return int(QDir(folder_->filePath("")).entryList({"started-*"}, QDir::Files).size());
+    }
 
     QAction* action(const char* name) const {
         return ana_->menu()->findChild<QAction*>(QString::fromLatin1(name));
     }
 
 private slots:
-    void initTestCase() { MessageBox::setTestMode(true); }
+    void initTestCase() {
+        MessageBox::setTestMode(true);
+    }
     void init() {
         folder_ = std::make_unique<guitest::ProgramFolder>();
         zilora_test::writeBook(*folder_, {{"Ayşe", "7/12/1980"}});
@@ -96,7 +105,11 @@ private slots:
     void missingTelefonIsReported() {
         QFETCH(bool, present);
         if (present) {
+#ifdef Q_OS_WIN
+            folder_->write("Telefon.exe", "not a program");
+#else
             folder_->write("Telefon", "not a program");
+#endif
         }
         start();
         emit ana_->trayIcon()->activated(QSystemTrayIcon::DoubleClick);

@@ -5,7 +5,9 @@
 
 #include <QLabel>
 #include <QLocale>
+#ifndef Q_OS_WIN
 #include <QSoundEffect>
+#endif
 
 using marunda::zilora::Pasta;
 using marunda::zilora::RoundedOutline;
@@ -63,11 +65,15 @@ private slots:
 
         QCOMPARE(pasta_->names(), names);
         QCOMPARE(pasta_->isVisible(), !names.isEmpty());
-        QCOMPARE(pasta_->tune() != nullptr, !names.isEmpty());
+        QCOMPARE(pasta_->tune().has_value(), !names.isEmpty());
         if (pasta_->tune()) {
-            QCOMPARE(pasta_->findChildren<QSoundEffect*>().size(), 1);
-            QVERIFY(pasta_->tune()->source().toLocalFile().endsWith("/zilora.wav"));
-            QTRY_VERIFY(pasta_->tune()->status() == QSoundEffect::Ready);
+            QVERIFY(std::filesystem::equivalent(*pasta_->tune(), folder_->path() / "zilora.wav"));
+#ifndef Q_OS_WIN
+            const auto players = pasta_->findChildren<QSoundEffect*>();
+            QCOMPARE(players.size(), 1);
+            QVERIFY(players[0]->source().toLocalFile().endsWith("/zilora.wav"));
+            QTRY_VERIFY(players[0]->status() == QSoundEffect::Ready);
+#endif
         }
         QCOMPARE(folder_->read("telefon.dat"), telefon);
         QCOMPARE(folder_->exists("bilgi.dat"), !bilgi.isEmpty());
