@@ -1,8 +1,8 @@
 #pragma once
 
 #include "ui/api.h"
-#include <QString>
 
+#include <QString>
 #include <QWidget>
 
 class QComboBox;
