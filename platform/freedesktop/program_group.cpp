@@ -53,9 +53,8 @@ Result<GroupFiles> groupFiles(std::string_view group, const std::vector<Shortcut
 }
 
 std::string menuText(std::string_view group, const GroupFiles& files) {
-    std::string text = "<!DOCTYPE Menu PUBLIC \"-//freedesktop//DTD Menu 1.0//EN\"\n"
-                       " \"http://www.freedesktop.org/standards/menu-spec/menu-1.0.dtd\">\n"
-                       "<Menu>\n  <Name>Applications</Name>\n  <Menu>\n";
+    // No document type: menu readers parse the elements alone, and a merged file needs none.
+    std::string text = "<Menu>\n  <Name>Applications</Name>\n  <Menu>\n";
     text += "    <Name>" + std::string(group) + "</Name>\n";
     text += "    <Directory>" + files.directory.filename().string() + "</Directory>\n";
     text += "    <Include>\n";

@@ -21,8 +21,6 @@ std::vector<Shortcut> marundaItems(const fs::path& folder, const fs::path& windo
 std::string mergedMenu(const XdgHome& home) {
     fs::create_directories(home.folder() / "system-config/menus");
     home.folder().write("system-config/menus/applications.menu",
-                        "<!DOCTYPE Menu PUBLIC \"-//freedesktop//DTD Menu 1.0//EN\"\n"
-                        " \"http://www.freedesktop.org/standards/menu-spec/menu-1.0.dtd\">\n"
                         "<Menu><Name>Applications</Name><DefaultAppDirs/>"
                         "<DefaultDirectoryDirs/><DefaultMergeDirs/></Menu>\n");
     return commandOutput("PYTHONIOENCODING=utf-8 XDG_MENU_PREFIX= /usr/bin/python3 -c '"
