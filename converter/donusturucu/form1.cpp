@@ -4,6 +4,7 @@
 #include "platform/platform.h"
 #include "ui/fonts.h"
 #include "ui/message_box.h"
+#include "ui/progress_bar.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -57,12 +58,7 @@ void Form1::build() {
     label->setWordWrap(true);
     label->setGeometry(8, 18, 264, 56);
 
-    cubuk_ = new QProgressBar(frame);
-    cubuk_->setObjectName(QStringLiteral("cubuk"));
-    cubuk_->setGeometry(8, 80, 264, 18);
-    cubuk_->setRange(0, 100);
-    cubuk_->setValue(0);
-    cubuk_->setTextVisible(false);
+    cubuk_ = ui::placedProgressBar(frame, {8, 80, 264, 18});
 
     command1_ = new QPushButton(QStringLiteral("Dönüştür"), this);
     command1_->setObjectName(QStringLiteral("Command1"));

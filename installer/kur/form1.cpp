@@ -4,6 +4,7 @@
 #include "ui/drive_folder_picker.h"
 #include "ui/fonts.h"
 #include "ui/message_box.h"
+#include "ui/progress_bar.h"
 
 #include <QDir>
 #include <QLabel>
@@ -25,17 +26,6 @@ Form1::Form1(std::filesystem::path medium, std::filesystem::path installer, QWid
     build();
 }
 
-namespace {
-
-QPushButton* button(QWidget* parent, const char* name, const QString& caption, QRect at) {
-    auto* command = new QPushButton(caption, parent);
-    command->setObjectName(QString::fromLatin1(name));
-    command->setGeometry(at);
-    return command;
-}
-
-} // namespace
-
 void Form1::build() {
     setFixedSize(338, 191);
     setFont(ui::msSansSerif(8.25));
@@ -54,16 +44,13 @@ void Form1::build() {
                            this);
     text1_->setObjectName(QStringLiteral("Text1"));
     text1_->setGeometry(176, 50, 154, 22);
-    cubuk_ = new QProgressBar(this);
-    cubuk_->setObjectName(QStringLiteral("cubuk"));
-    cubuk_->setGeometry(176, 80, 154, 18);
-    cubuk_->setRange(0, 100);
-    cubuk_->setValue(0);
-    cubuk_->setTextVisible(false);
+    cubuk_ = ui::placedProgressBar(this, {176, 80, 154, 18});
 
-    auto* yukle = button(this, "Command1", QStringLiteral("Yükle"), {176, 120, 154, 26});
+    auto* yukle = ui::placed(new QPushButton(QStringLiteral("Yükle"), this),
+                             QStringLiteral("Command1"), {176, 120, 154, 26});
     yukle->setDefault(true);
-    auto* cik = button(this, "Command2", QStringLiteral("Kur'dan Çık"), {176, 152, 154, 26});
+    auto* cik = ui::placed(new QPushButton(QStringLiteral("Kur'dan Çık"), this),
+                           QStringLiteral("Command2"), {176, 152, 154, 26});
     connect(yukle, &QPushButton::clicked, this, &Form1::install);
     connect(cik, &QPushButton::clicked, this, &Form1::askToEnd);
 

@@ -3,6 +3,7 @@
 #include "installer/kur/texts.h"
 #include "ui/fonts.h"
 #include "ui/message_box.h"
+#include "ui/progress_bar.h"
 
 #include <QDir>
 #include <QGroupBox>
@@ -34,12 +35,7 @@ void Form2::build() {
     label->setObjectName(QStringLiteral("Label1"));
     label->setWordWrap(true);
     label->setGeometry(8, 18, 239, 48);
-    cubuk_ = new QProgressBar(frame);
-    cubuk_->setObjectName(QStringLiteral("cubuk"));
-    cubuk_->setGeometry(8, 72, 239, 18);
-    cubuk_->setRange(0, 100);
-    cubuk_->setValue(0);
-    cubuk_->setTextVisible(false);
+    cubuk_ = ui::placedProgressBar(frame, {8, 72, 239, 18});
 
     auto* kaldir = new QPushButton(QStringLiteral("Kaldır"), this);
     kaldir->setObjectName(QStringLiteral("Command1"));

@@ -4,6 +4,7 @@
 #include "ui/fonts.h"
 #include "ui/message_box.h"
 #include "ui/named_child.h"
+#include "ui/progress_bar.h"
 
 #include <QApplication>
 #include <QGroupBox>
@@ -149,10 +150,8 @@ void Bul::buildResults() {
     listView1_->setColumnWidth(2, twipsToPixels(500));
 
     label2_ = placed(new QLabel(this), "Label2", {8, 372, 384, 17});
-    cubuk_ = placed(new QProgressBar(this), "cubuk", {8, 392, 384, 18});
+    cubuk_ = ui::placedProgressBar(this, {8, 392, 384, 18});
     cubuk_->setRange(0, 1);
-    cubuk_->setValue(0);
-    cubuk_->setTextVisible(false);
 }
 
 void Bul::applyInputRule() {
