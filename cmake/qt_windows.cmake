@@ -35,9 +35,15 @@ list(PREPEND CMAKE_PREFIX_PATH ${qt_prefix}/lib/cmake)
 # What a Windows machine lacks to run the programs: the Qt libraries, the runtime Qt needs (our
 # own code links it statically) and the plugins, each in its folder; gathered and stripped once
 # into qt-runtime/, then laid beside the programs and onto the installation medium.
+# MARUNDA_QT_RUNTIME_FILES, relative to that folder, is also what Kur installs.
 set(MARUNDA_QT_RUNTIME_DIR ${CMAKE_BINARY_DIR}/qt-runtime)
+set(runtime_libraries Qt6Core.dll Qt6Gui.dll Qt6Widgets.dll Qt6Network.dll libstdc++-6.dll
+    libgcc_s_seh-1.dll libwinpthread-1.dll)
+set(runtime_plugins platforms/qwindows.dll styles/qwindowsvistastyle.dll tls/qschannelbackend.dll
+    imageformats/qico.dll imageformats/qjpeg.dll imageformats/qgif.dll)
+set(MARUNDA_QT_RUNTIME_FILES ${runtime_libraries} ${runtime_plugins})
 set(runtime_stamp ${CMAKE_BINARY_DIR}/qt-runtime.from)
-set(runtime_source "${qt_prefix} ${qt_hash}")
+set(runtime_source "${qt_prefix} ${qt_hash} ${MARUNDA_QT_RUNTIME_FILES}")
 set(gathered_from "")
 if(EXISTS ${runtime_stamp})
     file(READ ${runtime_stamp} gathered_from)
@@ -50,9 +56,7 @@ if(NOT gathered_from STREQUAL runtime_source)
          /usr/lib/gcc/${mingw_triplet}/12-posix/libgcc_s_seh-1.dll
          /usr/${mingw_triplet}/lib/libwinpthread-1.dll
          DESTINATION ${MARUNDA_QT_RUNTIME_DIR})
-    foreach(plugin platforms/qwindows.dll styles/qwindowsvistastyle.dll
-            tls/qschannelbackend.dll imageformats/qico.dll imageformats/qjpeg.dll
-            imageformats/qgif.dll)
+    foreach(plugin ${runtime_plugins})
         get_filename_component(plugin_folder ${plugin} DIRECTORY)
         file(COPY ${qt_prefix}/plugins/${plugin}
              DESTINATION ${MARUNDA_QT_RUNTIME_DIR}/${plugin_folder})
@@ -63,6 +67,23 @@ if(NOT gathered_from STREQUAL runtime_source)
     file(WRITE ${runtime_stamp} ${runtime_source})
 endif()
 file(COPY ${MARUNDA_QT_RUNTIME_DIR}/ DESTINATION ${CMAKE_RUNTIME_OUTPUT_DIRECTORY})
+
+# The same runtime as a private assembly, for Kur: its copy in the Windows folder has no Qt beside
+# it, so it names the assembly in its manifest and Windows looks for it in the folder Marunda.Qt
+# beside the program. Only the libraries are named; Kur finds the plugins there by its qt.conf.
+set(MARUNDA_QT_ASSEMBLY_DIR ${CMAKE_BINARY_DIR}/Marunda.Qt)
+set(assembly_files "")
+foreach(library ${runtime_libraries})
+    string(APPEND assembly_files "  <file name=\"${library}\"/>\n")
+endforeach()
+file(CONFIGURE OUTPUT ${MARUNDA_QT_ASSEMBLY_DIR}/Marunda.Qt.manifest
+     CONTENT [[<?xml version="1.0" encoding="UTF-8" standalone="yes"?>
+<assembly xmlns="urn:schemas-microsoft-com:asm.v1" manifestVersion="1.0">
+  <assemblyIdentity type="win32" name="Marunda.Qt" version="6.4.2.0" processorArchitecture="amd64"/>
+${assembly_files}</assembly>
+]])
+file(COPY ${MARUNDA_QT_RUNTIME_DIR}/ DESTINATION ${MARUNDA_QT_ASSEMBLY_DIR})
+
 # Only for the tests, which run in the build.
 file(COPY ${qt_prefix}/bin/Qt6Test.dll DESTINATION ${CMAKE_RUNTIME_OUTPUT_DIRECTORY})
 file(COPY ${qt_prefix}/plugins/platforms/qoffscreen.dll

@@ -58,16 +58,44 @@ std::optional<InstallStop> prepareFolder(const fs::path& target, const InstallEv
     return std::nullopt;
 }
 
-std::optional<std::string> copyFiles(const InstallPlan& plan, const fs::path& target,
-                                     const fs::path& windowsFolder, const Progress& progress) {
-    for (const auto& file : installedFiles()) {
-        if (!copyReplacing(plan.medium / file.source, target / file.destination, file.program)) {
-            return file.destination;
+// Copies into `folder`, making the folder a runtime file lies in.
+Result<void> copyInto(const fs::path& source, const fs::path& folder, const std::string& name,
+                      bool program) {
+    const fs::path destination = folder / fs::path(name).make_preferred();
+    std::error_code error;
+    fs::create_directories(destination.parent_path(), error);
+    return copyReplacing(source, destination, program);
+}
+
+// The installer's copy in the Windows folder, with the runtime it loads beside it.
+std::optional<std::string> copyUninstaller(const InstallPlan& plan, const fs::path& windowsFolder) {
+    const fs::path runtime = windowsFolder / kRuntimeFolder;
+    for (const auto& file : uninstallerRuntime()) {
+        if (!copyInto(plan.installer.parent_path() / kRuntimeFolder / file, runtime, file, false)) {
+            return std::string(kRuntimeFolder) + "/" + file;
         }
-        progress(file.progressAfter);
     }
     if (!copyReplacing(plan.installer, windowsFolder / uninstallerName(), true)) {
         return uninstallerName();
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> copyFiles(const InstallPlan& plan, const fs::path& target,
+                                     const fs::path& windowsFolder, const Progress& progress) {
+    int shown = 0;
+    for (const auto& file : installedFiles()) {
+        if (!copyInto(plan.medium / file.source, target, file.destination, file.program)) {
+            return file.destination;
+        }
+        // The runtime's files share one step of the bar.
+        if (file.progressAfter != shown) {
+            shown = file.progressAfter;
+            progress(shown);
+        }
+    }
+    if (auto failed = copyUninstaller(plan, windowsFolder)) {
+        return failed;
     }
     progress(70);
     return std::nullopt;

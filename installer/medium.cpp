@@ -1,6 +1,7 @@
 #include "installer/medium.h"
 
 #include <array>
+#include <vector>
 
 namespace marunda::installer {
 
@@ -8,6 +9,10 @@ namespace {
 
 std::string library(std::string_view name) {
     return "lib" + std::string(name) + std::string(kLibrarySuffix);
+}
+
+std::string runtimeSource(const std::string& file) {
+    return std::string(kRuntimeFolder) + "/" + file;
 }
 
 } // namespace
@@ -20,25 +25,55 @@ std::string uninstallerName() {
     return programName("Telefon_Kur_17");
 }
 
+std::span<const std::string> runtimeFiles() {
+    static const std::vector<std::string> files{
+#include "runtime_files.inc"
+    };
+    return files;
+}
+
+std::span<const std::string> uninstallerRuntime() {
+    static const std::vector<std::string> files = [] {
+        std::vector<std::string> list;
+        if (!runtimeFiles().empty()) {
+            list.push_back(std::string(kRuntimeManifest));
+            list.insert(list.end(), runtimeFiles().begin(), runtimeFiles().end());
+        }
+        return list;
+    }();
+    return files;
+}
+
 std::span<const InstalledFile> installedFiles() {
-    static const std::array<InstalledFile, 7> files{{
-        {"dosya1.dat", programName("Telefon"), true, 30},
-        {"dosya2.dat", programName("Zilora"), true, 40},
-        {"dosya3.dat", "Zilora.wav", false, 45},
-        {"dosya4.dat", programName("Donusturucu"), true, 47},
-        {library("marunda_core"), library("marunda_core"), false, 50},
-        {library("marunda_ui"), library("marunda_ui"), false, 60},
-        {library("marunda_update"), library("marunda_update"), false, 65},
-    }};
+    static const std::vector<InstalledFile> files = [] {
+        std::vector<InstalledFile> list{
+            {"dosya1.dat", programName("Telefon"), true, 30},
+            {"dosya2.dat", programName("Zilora"), true, 40},
+            {"dosya3.dat", "Zilora.wav", false, 45},
+            {"dosya4.dat", programName("Donusturucu"), true, 47},
+            {library("marunda_core"), library("marunda_core"), false, 50},
+            {library("marunda_ui"), library("marunda_ui"), false, 60},
+            {library("marunda_update"), library("marunda_update"), false, 65},
+        };
+        for (const auto& file : runtimeFiles()) {
+            list.push_back({runtimeSource(file), file, false, 65});
+        }
+        return list;
+    }();
     return files;
 }
 
 std::span<const std::string> requiredSources() {
-    static const std::array<std::string, 7> sources{
-        "dosya1.dat",          "dosya2.dat",
-        "dosya3.dat",          library("marunda_core"),
-        library("marunda_ui"), library("marunda_update"),
-        "dosya4.dat"};
+    static const std::vector<std::string> sources = [] {
+        std::vector<std::string> list{"dosya1.dat",          "dosya2.dat",
+                                      "dosya3.dat",          library("marunda_core"),
+                                      library("marunda_ui"), library("marunda_update"),
+                                      "dosya4.dat"};
+        for (const auto& file : uninstallerRuntime()) {
+            list.push_back(runtimeSource(file));
+        }
+        return list;
+    }();
     return sources;
 }
 

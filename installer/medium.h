@@ -23,6 +23,18 @@ struct InstalledFile {
     int progressAfter;
 };
 
+// The runtime the programs load that the system does not have (Qt and the compiler's runtime on
+// Windows; none elsewhere): on the medium in this folder, as a private assembly that the
+// installer's manifest names, so that the installer's copy in the Windows folder finds it beside
+// itself. The programs get its files beside them.
+inline constexpr std::string_view kRuntimeFolder = "Marunda.Qt";
+inline constexpr std::string_view kRuntimeManifest = "Marunda.Qt.manifest";
+// Paths relative to the runtime folder, with '/' between folders.
+std::span<const std::string> runtimeFiles();
+// What the installer's copy needs beside it in its runtime folder: the manifest and the runtime
+// files; empty where the system has the runtime.
+std::span<const std::string> uninstallerRuntime();
+
 // In the order of copying.
 std::span<const InstalledFile> installedFiles();
 // The order in which the sources are checked before anything is done.

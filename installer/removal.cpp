@@ -31,6 +31,17 @@ std::vector<std::string> ownNames() {
     return names;
 }
 
+// The runtime's subfolders (its plugins), once emptied; one holding files of others stays.
+void removeRuntimeFolders(const fs::path& folder) {
+    for (const auto& file : runtimeFiles()) {
+        const fs::path parent = fs::path(file).parent_path();
+        std::error_code error;
+        if (!parent.empty() && fs::is_empty(folder / parent, error) && !error) {
+            fs::remove(folder / parent, error);
+        }
+    }
+}
+
 // Deletes our files of `folder`; the name of the first that could not go, else none.
 std::optional<std::string> deleteOwnFiles(const fs::path& folder) {
     const auto names = ownNames();
@@ -42,6 +53,7 @@ std::optional<std::string> deleteOwnFiles(const fs::path& folder) {
     // What an interrupted replacement of one of them left is ours too.
     const std::vector<std::string_view> views(names.begin(), names.end());
     removeLeftoverTemporaries(folder, views);
+    removeRuntimeFolders(folder);
     return std::nullopt;
 }
 

@@ -29,7 +29,9 @@ public:
         return path_ / name;
     }
 
+    // Makes the folders on the way.
     void write(const std::filesystem::path& name, const std::string& bytes) const {
+        std::filesystem::create_directories((path_ / name).parent_path());
         std::ofstream(path_ / name, std::ios::binary) << bytes;
     }
     std::string read(const std::filesystem::path& name) const {

@@ -8,6 +8,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -24,6 +25,9 @@ public:
             // The programs are scripts that end at once: Zilora is started for real.
             write("medium/" + QString::fromStdString(file.source),
                   file.program ? "#!/bin/sh\nexit 0\n" : "stand-in");
+        }
+        for (const auto& file : marunda::installer::uninstallerRuntime()) {
+            write("medium/Marunda.Qt/" + QString::fromStdString(file), "stand-in");
         }
         write("medium/Kur", "stand-in Kur");
     }
@@ -42,6 +46,7 @@ public:
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
     void write(const QString& name, const QByteArray& bytes) const {
+        QDir().mkpath(QFileInfo(path(name)).path());
         QFile file(path(name));
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(bytes);

@@ -30,7 +30,7 @@ const std::string kZilora = programName("Zilora");
 
 TEST_F(InstallerTest, FreshInstallPutsEverythingInPlace) {
     const auto report = install();
-    ASSERT_EQ(report.stop, InstallStop::none);
+    ASSERT_EQ(report.stop, InstallStop::none) << report.detail;
     EXPECT_TRUE(report.failed.empty());
     EXPECT_EQ(progress, (std::vector<int>{10, 20, 30, 40, 45, 47, 50, 60, 65, 70, 90, 100}));
 

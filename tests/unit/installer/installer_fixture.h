@@ -24,8 +24,8 @@ protected:
         state.desktopFolder = root / "desktop";
         std::filesystem::create_directories(root / "medium");
         std::filesystem::create_directories(root / "windows");
-        for (const auto& file : marunda::installer::installedFiles()) {
-            root.write("medium/" + file.source, "contents of " + file.source);
+        for (const auto& source : marunda::installer::requiredSources()) {
+            root.write("medium/" + source, "contents of " + source);
         }
         root.write("medium/" + kur(), "contents of Kur");
     }

@@ -35,8 +35,8 @@ std::wstring zilora() {
 TEST(InstallationOnWindows, InstallsAndRemovesThroughTheShell) {
     TempFolder root;
     fs::create_directories(root / "medium");
-    for (const auto& file : installedFiles()) {
-        root.write("medium/" + file.source, "stand-in");
+    for (const auto& source : requiredSources()) {
+        root.write("medium/" + source, "stand-in");
     }
     root.write("medium/Kur.exe", "stand-in");
     const fs::path target = root / pathFromUtf8("Kişiler, Ev");
