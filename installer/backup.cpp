@@ -7,6 +7,7 @@
 #include "platform/platform.h"
 
 #include <array>
+#include <string_view>
 #include <system_error>
 
 namespace marunda::installer {
@@ -41,6 +42,9 @@ Result<void> backUpBook(const fs::path& folder) {
     if (error || !fs::is_directory(backup, error)) {
         return makeError(ErrorCode::unwritable, pathText(backup));
     }
+    // What an interrupted earlier backup left would stay on the user's desktop.
+    const std::string_view ours[] = {"telefon.dat", "bilgi.dat", "data.dat", kReadMe};
+    removeLeftoverTemporaries(backup, ours);
     for (const char* name : std::array{"telefon.dat", "bilgi.dat", "data.dat"}) {
         auto exists = fileExists(folder / name);
         if (!exists) {

@@ -1,5 +1,6 @@
 #include "installer/installation.h"
 
+#include "common/file_io.h"
 #include "converter/installation_conversion.h"
 #include "installer/file_copy.h"
 #include "installer/installation_log.h"
@@ -9,7 +10,9 @@
 #include "platform/platform.h"
 
 #include <optional>
+#include <string_view>
 #include <system_error>
+#include <vector>
 
 namespace marunda::installer {
 namespace fs = std::filesystem;
@@ -97,6 +100,15 @@ std::optional<std::string> copyFiles(const InstallPlan& plan, const fs::path& ta
     if (auto failed = copyUninstaller(plan, windowsFolder)) {
         return failed;
     }
+    // What an interrupted earlier installation left of these files goes now.
+    std::vector<std::string_view> names;
+    for (const auto& file : installedFiles()) {
+        names.push_back(file.destination);
+    }
+    removeLeftoverTemporaries(target, names);
+    const std::string uninstaller = uninstallerName();
+    const std::string_view inWindowsFolder[] = {uninstaller};
+    removeLeftoverTemporaries(windowsFolder, inWindowsFolder);
     progress(70);
     return std::nullopt;
 }

@@ -18,7 +18,14 @@ Result<void> writeInstallationLog(const std::filesystem::path& windowsFolder,
     if (!loggableFolder(folder)) {
         return makeError(ErrorCode::badFormat, std::string(folder));
     }
-    return replaceFile(windowsFolder / kLog17, delimitedLine({quotedItem(encodeCp1254(folder))}));
+    // A failure must leave the old log: the installation it names is still there.
+    auto written = replaceFileKeepingOld(windowsFolder / kLog17,
+                                         delimitedLine({quotedItem(encodeCp1254(folder))}));
+    if (written) {
+        const std::string_view names[] = {kLog17};
+        removeLeftoverTemporaries(windowsFolder, names); // of an interrupted earlier write
+    }
+    return written;
 }
 
 namespace {

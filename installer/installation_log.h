@@ -15,7 +15,8 @@ inline constexpr std::string_view kLog17 = "Marunda_17.log";
 // without double quotes or line breaks.
 bool loggableFolder(std::string_view folder);
 
-// Writes the log anew: the folder in double quotes, so that a comma in it survives the reading.
+// Writes the log anew: the folder in double quotes, so that a comma in it survives the reading. A
+// failure leaves the old log, and what an interrupted earlier write left goes.
 Result<void> writeInstallationLog(const std::filesystem::path& windowsFolder,
                                   std::string_view folder);
 

@@ -1,9 +1,15 @@
-// Telefon, Zilora and Donusturucu started on broken data folders: none may crash, each says
-// what it says of its own, and the only files that change are repairs that lose nothing.
+// Telefon, Zilora and Donusturucu started on broken data folders, and Kur removing an installation
+// whose folder is one of them: none may crash, each says what it says of its own, and the only
+// files that change are repairs that lose nothing.
 #include "common/contact_record.h"
 #include "common/password_file.h"
 #include "common/record_store.h"
 #include "converter/donusturucu/form1.h"
+#include "installer/backup.h"
+#include "installer/installation_log.h"
+#include "installer/kur/form2.h"
+#include "installer/utf8_path.h"
+#include "platform/platform.h"
 #include "reminder/pasta.h"
 #include "telefon/ana/ana.h"
 #include "ui/message_box.h"
@@ -14,8 +20,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
 #include <functional>
 #include <map>
+#include <ranges>
 
 using marunda::ui::MessageBox;
 
@@ -252,6 +260,40 @@ private slots:
             form1.convert();
             QVERIFY2(titlesShown() == QStringList{c.donusturucuSays}, c.name);
             QVERIFY2(folder.changes().isEmpty(), c.name);
+        }
+    }
+
+    // Kur removes the installation in each folder with a backup: every data file there is in
+    // the backup, byte for byte, or (a folder in a data file's place) nothing is deleted.
+    void kur() {
+        QTemporaryDir home;
+        for (const char* name : {"HOME", "XDG_DATA_HOME", "XDG_CONFIG_HOME"}) {
+            qputenv(name, home.path().toLocal8Bit());
+        }
+        const auto windows = marunda::platform::windowsFolder().value();
+        const auto backupPath = marunda::platform::desktopFolder().value() /
+                                marunda::installer::pathFromUtf8(marunda::installer::kBackupFolder);
+        QDir backup(QString::fromStdU16String(backupPath.u16string()));
+        for (const auto& c : cases()) {
+            backup.removeRecursively(); // the copies of the case before, read-only ones too
+            Folder folder(c);
+            QVERIFY(marunda::installer::writeInstallationLog(windows,
+                                                             folder.dir().path().toStdString()));
+            const bool backupFails = std::ranges::count(std::views::values(c.files), kDir) > 0;
+            MessageBox::setNextAnswer(true);
+            marunda::kur::Form2().removeInstallation();
+            const QString kurTitle = "Marunda 1.7 Kur";
+            QVERIFY2(titlesShown() == QStringList({kurTitle, backupFails ? "Hata" : kurTitle}),
+                     c.name);
+            QVERIFY2(!backupFails || folder.changes().isEmpty(), c.name);
+            for (const char* name : {"telefon.dat", "bilgi.dat", "data.dat"}) {
+                const auto kept = c.files.find(name);
+                if (backupFails || kept == c.files.end() || kept->second.isNull()) {
+                    continue;
+                }
+                QFile copy(backup.filePath(name));
+                QVERIFY2(copy.open(QIODevice::ReadOnly) && copy.readAll() == kept->second, c.name);
+            }
         }
     }
 };

@@ -5,11 +5,19 @@
 #include "common/book_edits.h"
 #include "common/book_opening.h"
 #include "common/file_faults.h"
+#include "common/file_name.h"
 #include "common/listing.h"
 #include "common/password_file.h"
 #include "common/update_info.h"
 #include "converter/contact_record16.h"
 #include "converter/conversion.h"
+#include "installer/backup.h"
+#include "installer/installation.h"
+#include "installer/installation_log.h"
+#include "installer/medium.h"
+#include "installer/removal.h"
+#include "installer/utf8_path.h"
+#include "platform/fake/fake_platform.h"
 #include "temp_folder.h"
 
 #ifndef _WIN32
@@ -19,12 +27,15 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <filesystem>
 #include <functional>
 #include <iostream>
 #include <map>
 #include <vector>
 
 using namespace marunda;
+namespace fs = std::filesystem;
 
 namespace {
 
@@ -92,6 +103,9 @@ struct Operation {
     // A file outside the program's data whose hidden temporary a crash may leave behind, for
     // the next write of that file to clear.
     const char* crashResidue = nullptr;
+    // For Kur's operations, which keep no book: what is wrong with the folders before the next
+    // start (empty when sound), in place of the book's checks.
+    std::function<std::string(const TempFolder&, bool reported, bool crashed)> judge = {};
 };
 
 void threePeople(const TempFolder& dir, int counter, const std::string& password) {
@@ -101,6 +115,138 @@ void threePeople(const TempFolder& dir, int counter, const std::string& password
 }
 
 const People kThree{"Ayşe", "Bora", "Cem"};
+
+// Kur's world in one folder: the Windows folder, the desktop, the medium and the installation
+// folder "Telefon" holding a book, with the fake platform pointed at them.
+const char* const kDataFiles[] = {"telefon.dat", "bilgi.dat", "data.dat"};
+const fs::path kInstalled = "Telefon";
+const fs::path kBackup = fs::path("desktop") / installer::pathFromUtf8(installer::kBackupFolder);
+
+std::string dataBytes(const std::string& name) {
+    return name == "telefon.dat" ? bookOf(kThree)
+           : name == "bilgi.dat" ? counterBytes(4)
+                                 : passwordFileWith("abc");
+}
+
+void kurWorld(const TempFolder& dir) {
+    platform::fake::reset();
+    platform::fake::state().windowsFolder = dir / "windows";
+    platform::fake::state().desktopFolder = dir / "desktop";
+    fs::create_directories(dir / "windows");
+    fs::create_directories(dir / kInstalled);
+    for (const std::string name : kDataFiles) {
+        dir.write(kInstalled / name, dataBytes(name));
+    }
+    fs::create_directories(dir / "medium");
+    for (const auto& file : installer::installedFiles()) {
+        dir.write(fs::path("medium") / file.source, "new " + file.destination);
+    }
+    dir.write("medium/Kur", "new Kur");
+}
+
+// An earlier installation in "Telefon", recorded in the log.
+void installedBook(const TempFolder& dir) {
+    kurWorld(dir);
+    for (const auto& file : installer::installedFiles()) {
+        dir.write(kInstalled / file.destination, "old " + file.destination);
+    }
+    dir.write(fs::path("windows") / installer::kLog17,
+              "\"" + pathText(dir / kInstalled) + "\"\r\n");
+}
+
+// Every data file of the book whole, in its folder or in the backup.
+std::string dataLost(const TempFolder& dir) {
+    for (const std::string name : kDataFiles) {
+        if (dir.read(kInstalled / name) != dataBytes(name) &&
+            dir.read(kBackup / name) != dataBytes(name)) {
+            return name + " is lost";
+        }
+    }
+    return {};
+}
+
+void noProgress(int) {}
+installer::InstallReport lastInstall;
+installer::RemovalReport lastRemoval;
+
+bool installIntoTelefon(const RecordStore& s) {
+    const auto medium = s.folder() / "medium";
+    const installer::InstallEvents yesToAll{[] {}, [] { return true; }, noProgress};
+    lastInstall =
+        installer::install({medium, medium / "Kur", pathText(s.folder() / kInstalled)}, yesToAll);
+    return lastInstall.stop == installer::InstallStop::none;
+}
+
+std::string installJudged(const TempFolder& dir, bool reported, bool crashed) {
+    if (auto lost = dataLost(dir); !lost.empty() || crashed) {
+        return lost;
+    }
+    const bool logged = dir.exists(fs::path("windows") / installer::kLog17);
+    if (lastInstall.stop == installer::InstallStop::logNotWritten && logged) {
+        return "a log reported unwritten is there";
+    }
+    for (const auto& file : installer::installedFiles()) {
+        if (reported && dir.read(kInstalled / file.destination) != "new " + file.destination) {
+            return "success reported, " + file.destination + " not installed";
+        }
+    }
+    return reported && !logged ? "success reported, no log" : "";
+}
+
+bool removeWithBackup(const RecordStore&) {
+    lastRemoval = installer::removeInstallation(true, noProgress);
+    return lastRemoval.stop == installer::RemovalStop::none;
+}
+// Once removed, the uninstaller finds nothing installed.
+bool removeAgain(const RecordStore& s) {
+    return removeWithBackup(s) || lastRemoval.stop == installer::RemovalStop::noLog;
+}
+
+// The log is the old one or the new one, whole, as reported.
+const std::string kOldLog = "\"C:\\Eski\"\r\n";
+const std::string kNewLog = "\"C:\\Yeni\"\r\n";
+std::string logJudged(const TempFolder& dir, bool reported, bool crashed) {
+    const auto log = dir.read(fs::path("windows") / installer::kLog17);
+    if (log != kOldLog && log != kNewLog) {
+        return "the log is torn or missing";
+    }
+    return !crashed && reported != (log == kNewLog) ? "the log is not as reported" : "";
+}
+
+std::string removalJudged(const TempFolder& dir, bool, bool crashed) {
+    if (auto lost = dataLost(dir); !lost.empty() || crashed) {
+        return lost;
+    }
+    using installer::RemovalStop;
+    const bool logged = dir.exists(fs::path("windows") / installer::kLog17);
+    switch (lastRemoval.stop) {
+    case RemovalStop::none: {
+        const bool logFailed =
+            std::ranges::count(lastRemoval.failed, installer::LaterStep::installationLog) > 0;
+        return dir.exists(kInstalled) ? "success reported, the folder stays"
+               : logged != logFailed  ? "the log's removal is misreported"
+                                      : "";
+    }
+    case RemovalStop::backupFailed:
+        for (const auto& file : installer::installedFiles()) {
+            if (!dir.exists(kInstalled / file.destination)) {
+                return "a failed backup deleted " + file.destination;
+            }
+        }
+        return logged ? "" : "a failed backup deleted the log";
+    case RemovalStop::deleteFailed: {
+        // A name of the book's scratch files may have been missing all along.
+        const std::string& name = lastRemoval.detail;
+        const bool wasThere = std::ranges::count(kDataFiles, name) > 0 ||
+                              std::ranges::any_of(installer::installedFiles(), [&](const auto& f) {
+                                  return f.destination == name;
+                              });
+        return wasThere && !dir.exists(kInstalled / name) ? "the file named undeleted is gone" : "";
+    }
+    default:
+        return "an unexpected stop";
+    }
+}
 
 std::vector<Operation> operations() {
     const auto book = [](const std::string& password, int counter = 4) {
@@ -200,6 +346,39 @@ std::vector<Operation> operations() {
          {kThree, "abc"},
          {kThree, "abc"},
          conversionAgain},
+        {"Kur: installation log",
+         [](const TempFolder& dir) {
+             kurWorld(dir);
+             dir.write(fs::path("windows") / installer::kLog17, kOldLog);
+         },
+         [](const RecordStore& s) {
+             return installer::writeInstallationLog(s.folder() / "windows", "C:\\Yeni").ok();
+         },
+         {},
+         {},
+         [](const RecordStore& s) {
+             return installer::readInstallationLog(s.folder() / "windows").ok();
+         },
+         installer::kLog17.data(),
+         logJudged},
+        // Into a folder that already holds a book, as the backup's read-me advises.
+        {"Kur: installation",
+         kurWorld,
+         installIntoTelefon,
+         {},
+         {},
+         installIntoTelefon,
+         nullptr,
+         installJudged},
+        // The next start of the uninstaller is the removal once more.
+        {"Kur: removal with backup",
+         installedBook,
+         removeWithBackup,
+         {},
+         {},
+         removeAgain,
+         nullptr,
+         removalJudged},
     };
 }
 
@@ -214,17 +393,26 @@ People peopleIn(const RecordStore& store) {
     return people;
 }
 
-// Every file of the folder with its bytes, but a residue that `op` may leave.
+// Every file and folder under the folder with its bytes, but a residue that `op` may leave. The
+// folder's own name, which Kur's log holds, reads as "<root>".
 using Snapshot = std::map<std::string, std::string>;
-bool isResidue(const Operation& op, const std::string& name) {
-    return op.crashResidue && name.starts_with("." + std::string(op.crashResidue) + ".");
+bool isResidue(const Operation& op, const fs::path& file) {
+    return op.crashResidue &&
+           file.filename().string().starts_with("." + std::string(op.crashResidue) + ".");
 }
 Snapshot snapshotOf(const TempFolder& dir, const Operation& op) {
+    const std::string root = pathText(dir.path());
     Snapshot files;
-    for (const auto& entry : std::filesystem::directory_iterator(dir.path())) {
-        const auto name = entry.path().filename().string();
-        if (!isResidue(op, name)) {
-            files[name] = dir.read(name);
+    for (const auto& entry : fs::recursive_directory_iterator(dir.path())) {
+        const auto name = entry.path().lexically_relative(dir.path());
+        if (entry.is_directory()) {
+            files[name.generic_string()] = "<folder>";
+        } else if (!isResidue(op, name)) {
+            auto bytes = dir.read(name);
+            for (auto at = bytes.find(root); at != std::string::npos; at = bytes.find(root, at)) {
+                bytes.replace(at, root.size(), "<root>");
+            }
+            files[name.generic_string()] = bytes;
         }
     }
     return files;
@@ -236,8 +424,8 @@ std::string residueLeftAfterRerun(const Folder& folder, const Operation& op) {
         return {};
     }
     op.run(folder.store);
-    for (const auto& entry : std::filesystem::directory_iterator(folder.dir.path())) {
-        if (isResidue(op, entry.path().filename().string())) {
+    for (const auto& entry : fs::recursive_directory_iterator(folder.dir.path())) {
+        if (isResidue(op, entry.path())) {
             return "the next write leaves the residue of a crash";
         }
     }
@@ -292,12 +480,8 @@ bool runWithFault(const Operation& op, const Folder& folder, int n, file_faults:
     return reported;
 }
 
-// Empty when the folder is sound after the next start; otherwise what is wrong.
-std::string faultAfterRestart(const Folder& folder, const Operation& op, const Ends& ends,
-                              bool reported, bool crashed) {
-    if (!op.restart(folder.store)) {
-        return "the next start fails";
-    }
+// The book after the next start: the old state or the new, as reported, counter included.
+std::string bookFault(const Folder& folder, const Operation& op, bool reported, bool crashed) {
     const Outcome now{peopleIn(folder.store),
                       PasswordFile(folder.dir.path()).readPassword().valueOr("<unreadable>")};
     const bool isOld = now.people == op.before.people && now.password == op.before.password;
@@ -310,6 +494,25 @@ std::string faultAfterRestart(const Folder& folder, const Operation& op, const E
     }
     if (folder.store.readNextPage().valueOr(-1) != static_cast<int>(now.people.size()) + 1) {
         return "counter is not records + 1";
+    }
+    return {};
+}
+
+// Empty when the folder is sound after the next start; otherwise what is wrong.
+std::string faultAfterRestart(const Folder& folder, const Operation& op, const Ends& ends,
+                              bool reported, bool crashed) {
+    if (op.judge) {
+        if (auto fault = op.judge(folder.dir, reported, crashed); !fault.empty()) {
+            return fault;
+        }
+    }
+    if (!op.restart(folder.store)) {
+        return "the next start fails";
+    }
+    if (!op.judge) {
+        if (auto fault = bookFault(folder, op, reported, crashed); !fault.empty()) {
+            return fault;
+        }
     }
     const auto files = snapshotOf(folder.dir, op);
     if (files != ends.old && files != ends.done) {
