@@ -39,6 +39,9 @@ struct Volume {
 Result<std::filesystem::path> windowsFolder();
 // The user's desktop folder (it may not exist yet).
 Result<std::filesystem::path> desktopFolder();
+// Where Kur proposes to install: "Telefon" at the root of the system drive on Windows, in the
+// home folder elsewhere.
+std::filesystem::path defaultInstallationFolder();
 
 // The program group `group` with exactly these items; a second creation replaces the first.
 Result<void> createProgramGroup(std::string_view group, const std::vector<Shortcut>& items);

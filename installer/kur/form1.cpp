@@ -1,6 +1,7 @@
 #include "installer/kur/form1.h"
 
 #include "installer/kur/texts.h"
+#include "platform/platform.h"
 #include "ui/drive_folder_picker.h"
 #include "ui/fonts.h"
 #include "ui/message_box.h"
@@ -40,8 +41,9 @@ void Form1::build() {
     auto* picker = new ui::DriveFolderPicker(QStringLiteral("Sürücü hazır değil"), this);
     picker->setGeometry(8, 50, 160, 133);
 
-    text1_ = new QLineEdit(QDir::toNativeSeparators(QDir::homePath() + QStringLiteral("/Telefon")),
-                           this);
+    const auto folder = platform::defaultInstallationFolder().u8string();
+    text1_ = new QLineEdit(
+        QDir::toNativeSeparators(fromUtf8(std::string(folder.begin(), folder.end()))), this);
     text1_->setObjectName(QStringLiteral("Text1"));
     text1_->setGeometry(176, 50, 154, 22);
     cubuk_ = ui::placedProgressBar(this, {176, 80, 154, 18});

@@ -54,6 +54,10 @@ Result<std::filesystem::path> desktopFolder() {
     return folder("desktopFolder", fake::state().desktopFolder);
 }
 
+std::filesystem::path defaultInstallationFolder() {
+    return fake::state().defaultInstallationFolder;
+}
+
 Result<void> createProgramGroup(std::string_view group, const std::vector<Shortcut>& items) {
     auto called = record("createProgramGroup");
     if (called) {

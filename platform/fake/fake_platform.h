@@ -17,6 +17,7 @@ namespace marunda::platform::fake {
 struct State {
     std::filesystem::path windowsFolder; // empty: windowsFolder() fails; created when asked for
     std::filesystem::path desktopFolder; // empty: desktopFolder() fails
+    std::filesystem::path defaultInstallationFolder;
     std::map<std::string, std::vector<Shortcut>, std::less<>> groups;
     std::map<std::string, Shortcut, std::less<>> desktopShortcuts; // by caption
     std::map<std::string, std::filesystem::path, std::less<>> logonEntries;

@@ -68,4 +68,8 @@ Result<std::filesystem::path> desktopFolder() {
     return found.value_or(fallback);
 }
 
+std::filesystem::path defaultInstallationFolder() {
+    return xdg::home() / "Telefon";
+}
+
 } // namespace marunda::platform

@@ -39,4 +39,13 @@ Result<std::filesystem::path> desktopFolder() {
     return win32::knownFolder(FOLDERID_Desktop, "desktop folder");
 }
 
+std::filesystem::path defaultInstallationFolder() {
+    // The system drive is the one that holds Windows itself.
+    wchar_t buffer[MAX_PATH + 1];
+    UINT length = GetSystemWindowsDirectoryW(buffer, MAX_PATH + 1);
+    std::filesystem::path windows(length == 0 || length > MAX_PATH ? std::wstring(L"C:\\")
+                                                                   : std::wstring(buffer, length));
+    return windows.root_path() / L"Telefon";
+}
+
 } // namespace marunda::platform

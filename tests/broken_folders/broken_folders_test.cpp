@@ -16,6 +16,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QScopeGuard>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QTest>
@@ -249,10 +250,15 @@ private slots:
     void donusturucu() {
         QTemporaryDir dataHome;
         qputenv("XDG_DATA_HOME", dataHome.path().toLocal8Bit());
-        QDir().mkpath(dataHome.filePath("Marunda"));
+        // On Windows the system's own folder, shared with other tests: the log goes at the end.
+        const auto windows = marunda::platform::windowsFolder();
+        QVERIFY(windows);
+        const QString logName =
+            QString::fromStdU16String((windows.value() / "Marunda_16.log").u16string());
+        const auto removeLog = qScopeGuard([&] { QFile::remove(logName); });
         for (const auto& c : cases()) {
             Folder folder(c);
-            QFile log(dataHome.filePath("Marunda/Marunda_16.log"));
+            QFile log(logName);
             QVERIFY(log.open(QIODevice::WriteOnly));
             log.write("\"" + folder.dir().path().toLocal8Bit() + "\"\r\n");
             log.close();
@@ -274,6 +280,11 @@ private slots:
         const auto backupPath = marunda::platform::desktopFolder().value() /
                                 marunda::installer::pathFromUtf8(marunda::installer::kBackupFolder);
         QDir backup(QString::fromStdU16String(backupPath.u16string()));
+        // On Windows the system's own desktop and folder, shared with other tests.
+        const auto clear = qScopeGuard([&] {
+            backup.removeRecursively();
+            (void)marunda::installer::removeInstallationLog(windows);
+        });
         for (const auto& c : cases()) {
             backup.removeRecursively(); // the copies of the case before, read-only ones too
             Folder folder(c);

@@ -16,7 +16,7 @@ using marunda::ui::MessageBox;
 
 namespace {
 
-const QString kBackup = QStringLiteral("Desktop/Marunda Kayıt Dosyaları/");
+const QString kBackup = QStringLiteral("Marunda Kayıt Dosyaları/");
 const QString kRemoved = QStringLiteral(
     "Marunda 1.7 Kur: Marunda 1.7 Programı bilgisayarınızdan başarıyla kaldırılmıştır");
 
@@ -68,23 +68,24 @@ private slots:
                  (QStringList{"Marunda 1.7 Kur: Telefon kayıtlarınızın tutulduğu dosyaların "
                               "yedeğinin alınmasını istiyor musunuz?",
                               kRemoved}));
-        QCOMPARE(home_->read(kBackup + "telefon.dat"), QByteArray("book"));
-        QCOMPARE(home_->read(kBackup + "data.dat"), QByteArray("password"));
-        QVERIFY(home_->exists(kBackup + "Beni Oku.txt"));
+        QCOMPARE(home_->read(home_->onDesktop(kBackup + "telefon.dat")), QByteArray("book"));
+        QCOMPARE(home_->read(home_->onDesktop(kBackup + "data.dat")), QByteArray("password"));
+        QVERIFY(home_->exists(home_->onDesktop(kBackup + "Beni Oku.txt")));
         QVERIFY(!home_->exists("Telefon"));
-        QVERIFY(!home_->exists("config/autostart/Zilora.desktop"));
-        QVERIFY(!home_->exists("Desktop/Marunda.desktop"));
-        QVERIFY(home_->exists("data/Marunda/Telefon_Kur_17"));
+        QVERIFY(!home_->startsAtLogon());
+        QVERIFY(!home_->exists(home_->shortcut()));
+        QVERIFY(home_->exists(
+            home_->inWindows(QString::fromStdString(marunda::installer::uninstallerName()))));
         QCOMPARE(ended_->count(), 1);
     }
 
     void failedBackupDeletesNothing() {
-        QDir(home_->path()).mkpath(kBackup + "telefon.dat");
+        QDir().mkpath(home_->onDesktop(kBackup + "telefon.dat"));
         kaldir(true);
         QCOMPARE(MessageBox::shown().last().icon, MessageBox::Icon::critical);
         QVERIFY(MessageBox::shown().last().text.contains("hiçbir dosya silinmedi"));
         QCOMPARE(home_->read("Telefon/telefon.dat"), QByteArray("book"));
-        QVERIFY(home_->exists("data/Marunda/Marunda_17.log"));
+        QVERIFY(home_->exists(home_->inWindows("Marunda_17.log")));
         QCOMPARE(ended_->count(), 0);
     }
 
@@ -97,7 +98,7 @@ private slots:
                      "içindeki bu dosyalar silinmedi.");
         QCOMPARE(home_->read("Telefon/mektup.txt"), QByteArray("mine"));
         QVERIFY(!home_->exists("Telefon/telefon.dat"));
-        QVERIFY(!home_->exists(kBackup));
+        QVERIFY(!home_->exists(home_->onDesktop(kBackup)));
     }
 };
 

@@ -1,18 +1,31 @@
 #pragma once
 
 // Kur's window tests: a home of their own (HOME and XDG_* in a temporary folder, so the real
-// platform writes there), and a medium of small stand-ins.
+// platform writes there), and a medium of small stand-ins. On Windows the platform's folders
+// are the system's own, shared by every test of the prefix: what Kur puts there is removed when
+// a test begins and ends.
 
+#include "installer/backup.h"
+#include "installer/installation_log.h"
 #include "installer/medium.h"
+#include "installer/shortcuts.h"
+#include "platform/platform.h"
 #include "ui/message_box.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 
 namespace kurtest {
+
+inline QString qtPath(const marunda::Result<std::filesystem::path>& folder) {
+    return folder
+               ? QDir::fromNativeSeparators(QString::fromStdU16String(folder.value().u16string()))
+               : QString();
+}
 
 class Home {
 public:
@@ -20,27 +33,59 @@ public:
         qputenv("HOME", dir_.path().toUtf8());
         qputenv("XDG_DATA_HOME", dir_.filePath("data").toUtf8());
         qputenv("XDG_CONFIG_HOME", dir_.filePath("config").toUtf8());
+        windowsFolder_ = qtPath(marunda::platform::windowsFolder());
+        desktop_ = qtPath(marunda::platform::desktopFolder());
+        clearShared();
         QDir(dir_.path()).mkpath("medium");
         for (const auto& file : marunda::installer::installedFiles()) {
-            // The programs are scripts that end at once: Zilora is started for real.
             write("medium/" + QString::fromStdString(file.source),
-                  file.program ? "#!/bin/sh\nexit 0\n" : "stand-in");
+                  file.program ? kProgram : "stand-in");
         }
         for (const auto& file : marunda::installer::uninstallerRuntime()) {
             write("medium/Marunda.Qt/" + QString::fromStdString(file), "stand-in");
         }
         write("medium/Kur", "stand-in Kur");
     }
+    ~Home() { clearShared(); }
+    Home(const Home&) = delete;
+    Home& operator=(const Home&) = delete;
 
-    QString path(const QString& name = {}) const {
-        return name.isEmpty() ? dir_.path() : dir_.filePath(name);
-    }
+    QString path(const QString& name = {}) const { return QDir(dir_.path()).filePath(name); }
     std::filesystem::path fsPath(const QString& name) const {
         const QByteArray utf8 = path(name).toUtf8();
         return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
     }
-    QString windowsFolder() const { return path("data/Marunda"); }
-    bool exists(const QString& name) const { return QFile::exists(path(name)); }
+    QString windowsFolder() const { return windowsFolder_; }
+    QString inWindows(const QString& name) const { return windowsFolder_ + "/" + name; }
+    QString onDesktop(const QString& name) const { return desktop_ + "/" + name; }
+    // The desktop shortcut to Telefon.
+    QString shortcut() const {
+#ifdef _WIN32
+        return onDesktop("Marunda.lnk");
+#else
+        return onDesktop("Marunda.desktop");
+#endif
+    }
+    // Whether Zilora starts at logon.
+    bool startsAtLogon() const {
+#ifdef _WIN32
+        for (const char* root : {"HKEY_LOCAL_MACHINE", "HKEY_CURRENT_USER"}) {
+            QSettings run(QString(root) + "\\Software\\Microsoft\\Windows\\CurrentVersion\\Run",
+                          QSettings::NativeFormat);
+            if (run.contains("Zilora")) {
+                return true;
+            }
+        }
+        return false;
+#else
+        return exists("config/autostart/Zilora.desktop");
+#endif
+    }
+
+    // Relative names are in the home, absolute ones anywhere.
+    bool exists(const QString& name) const {
+        return QFile::exists(path(name));
+    }
     QByteArray read(const QString& name) const {
         QFile file(path(name));
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
@@ -53,12 +98,38 @@ public:
     }
     // The log of an installation into `folder`.
     void writeLog(const QString& folder) const {
-        QDir().mkpath(windowsFolder());
-        write("data/Marunda/Marunda_17.log", "\"" + folder.toUtf8() + "\"\r\n");
+        write(inWindows("Marunda_17.log"), "\"" + folder.toUtf8() + "\"\r\n");
     }
 
 private:
+    // Scripts that end at once, so that Zilora is started for real. Windows runs no scripts of
+    // that name: there the stand-ins are no programs and Zilora's start fails.
+#ifdef _WIN32
+    static constexpr const char* kProgram = "stand-in";
+#else
+    static constexpr const char* kProgram = "#!/bin/sh\nexit 0\n";
+#endif
+
+    void clearShared() const {
+#ifdef _WIN32
+        namespace installer = marunda::installer;
+        namespace platform = marunda::platform;
+        (void)platform::removeProgramGroup(installer::kGroup, installer::groupItems({}, {}));
+        (void)platform::removeDesktopShortcut(installer::kDesktopCaption);
+        (void)platform::removeLogonEntry(installer::kLogonName);
+        for (const auto& name : {std::string(installer::kLog17), std::string("Marunda_16.log"),
+                                 installer::uninstallerName()}) {
+            QFile::remove(inWindows(QString::fromStdString(name)));
+        }
+        QDir(onDesktop(QString::fromUtf8(installer::kBackupFolder.data(),
+                                         qsizetype(installer::kBackupFolder.size()))))
+            .removeRecursively();
+#endif
+    }
+
     QTemporaryDir dir_;
+    QString windowsFolder_;
+    QString desktop_;
 };
 
 // The messages shown, as "title: text".
