@@ -147,7 +147,9 @@ InstallReport install(const InstallPlan& plan, const InstallEvents& events) {
     // Before the target is looked at: a 1.6 book is converted even if the user then stops.
     convertOldInstallation(w, events);
 
-    const fs::path target = pathFromUtf8(plan.folder);
+    // The log keeps the folder as typed; the files, links and logon entry get the system's own
+    // separators, whichever the user typed.
+    const fs::path target = pathFromUtf8(plan.folder).make_preferred();
     if (!loggableFolder(plan.folder) || !target.is_absolute()) {
         return stopped(InstallStop::unusableFolder, plan.folder);
     }

@@ -84,9 +84,8 @@ void Form1::install() {
             // Painted now: the installation runs inside the click.
             cubuk_->repaint();
         }};
-    const auto report = installer::install(
-        {medium_, installer_, toUtf8(QDir::fromNativeSeparators(text1_->text().trimmed()))},
-        events);
+    const auto report =
+        installer::install({medium_, installer_, toUtf8(text1_->text().trimmed())}, events);
     const bool end = reportStop(report);
     cubuk_->setValue(0);
     if (end) {

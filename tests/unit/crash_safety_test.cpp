@@ -141,6 +141,9 @@ void kurWorld(const TempFolder& dir) {
     for (const auto& file : installer::installedFiles()) {
         dir.write(fs::path("medium") / file.source, "new " + file.destination);
     }
+    for (const auto& file : installer::uninstallerRuntime()) {
+        dir.write(fs::path("medium") / installer::kRuntimeFolder / file, "new " + file);
+    }
     dir.write("medium/Kur", "new Kur");
 }
 

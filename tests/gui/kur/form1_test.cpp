@@ -97,8 +97,9 @@ private slots:
         QCOMPARE(MessageBox::shown().last().icon, MessageBox::Icon::information);
         const auto telefon = QString::fromStdString(marunda::installer::programName("Telefon"));
         QVERIFY(QFileInfo(home_->path("Ali, Veli/" + telefon)).isExecutable());
+        // The folder as typed.
         QCOMPARE(home_->read(home_->inWindows("Marunda_17.log")),
-                 "\"" + home_->path("Ali, Veli").toUtf8() + "\"\r\n");
+                 "\"" + QDir::toNativeSeparators(home_->path("Ali, Veli")).toUtf8() + "\"\r\n");
         QVERIFY(home_->exists(home_->shortcut()));
         QVERIFY(home_->startsAtLogon());
         QCOMPARE(in<QProgressBar>("cubuk")->value(), 0);

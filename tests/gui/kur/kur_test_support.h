@@ -121,6 +121,7 @@ private:
                                  installer::uninstallerName()}) {
             QFile::remove(inWindows(QString::fromStdString(name)));
         }
+        QDir(inWindows(QString::fromLatin1(installer::kRuntimeFolder))).removeRecursively();
         QDir(onDesktop(QString::fromUtf8(installer::kBackupFolder.data(),
                                          qsizetype(installer::kBackupFolder.size()))))
             .removeRecursively();

@@ -1,6 +1,6 @@
-// The installation medium end to end, in a home of its own: Kur's windows install it, the
-// installed Telefon starts from its folder, the uninstaller's copy runs alone, and the removal
-// leaves only the backup and that copy.
+// The installation medium end to end, in a home of its own: Kur's windows install it into the
+// folder Kur proposes, the installed Telefon starts from there, the uninstaller's copy runs
+// alone, and the removal leaves only the backup and that copy.
 #include "gui_test_support.h"
 #include "installer/kur/form1.h"
 #include "installer/kur/form2.h"
@@ -13,15 +13,27 @@
 #include <QProcess>
 #include <QRadioButton>
 
+#ifdef _WIN32
+#include "run_key_reader.h"
+#include "shell_link_reader.h"
+
+#include <knownfolders.h>
+#include <tlhelp32.h>
+// The Win32 macro would rename the message box of our windows.
+#undef MessageBox
+#else
 #include <csignal>
+#endif
 
 using namespace marunda::kur;
+using marunda::installer::programName;
 using marunda::ui::MessageBox;
 
 namespace {
 
+// The build's medium, beside the folder of the programs.
 QString medium() {
-    return QStringLiteral(MEDIUM_FOLDER);
+    return QCoreApplication::applicationDirPath() + "/../medium";
 }
 
 std::filesystem::path fsPath(const QString& path) {
@@ -40,6 +52,40 @@ QStringList filesUnder(const QString& root) {
     return files;
 }
 
+#ifdef _WIN32
+std::filesystem::path programsFolder() {
+    PWSTR path = nullptr;
+    SHGetKnownFolderPath(FOLDERID_Programs, KF_FLAG_CREATE, nullptr, &path);
+    std::filesystem::path folder(path ? path : L"");
+    CoTaskMemFree(path);
+    return folder;
+}
+
+// Ends what the installation started from `folder` (Zilora).
+void endProgramsFrom(const QString& folder) {
+    const std::wstring prefix = QDir::toNativeSeparators(folder + "/").toLower().toStdWString();
+    const HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    PROCESSENTRY32W entry{};
+    entry.dwSize = sizeof entry;
+    for (BOOL more = Process32FirstW(snapshot, &entry); more;
+         more = Process32NextW(snapshot, &entry)) {
+        const HANDLE process =
+            OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION | PROCESS_TERMINATE | SYNCHRONIZE, FALSE,
+                        entry.th32ProcessID);
+        wchar_t image[MAX_PATH];
+        DWORD size = MAX_PATH;
+        if (process && QueryFullProcessImageNameW(process, 0, image, &size) &&
+            QString::fromWCharArray(image, size).toLower().toStdWString().starts_with(prefix)) {
+            TerminateProcess(process, 1);
+            WaitForSingleObject(process, 5000);
+        }
+        if (process) {
+            CloseHandle(process);
+        }
+    }
+    CloseHandle(snapshot);
+}
+#else
 // Ends what the installation started from `folder` (Zilora), by its process id.
 void endProgramsFrom(const QString& folder) {
     const std::string prefix = fsPath(folder).string() + "/";
@@ -55,22 +101,28 @@ void endProgramsFrom(const QString& folder) {
         }
     }
 }
+#endif
 
 } // namespace
-
 class MediumTest : public QObject {
     Q_OBJECT
 
 private:
     kurtest::Home home_;
 
-    QString target() const { return home_.path("Kişiler, Ev"); }
+    QString target() const {
+        return kurtest::qtPath(marunda::platform::defaultInstallationFolder());
+    }
+    QString kur() const { return medium() + "/" + QString::fromStdString(programName("Kur")); }
+    QString installed(const char* program) const {
+        return target() + "/" + QString::fromStdString(programName(program));
+    }
 
     void install() {
-        auto windows = start(fsPath(medium()), fsPath(medium() + "/Kur"));
+        auto windows = start(fsPath(medium()), fsPath(kur()));
         QVERIFY(windows.form1->isVisible());
-        guitest::control<QLineEdit>(windows.form1.get(), "Text1")
-            ->setText(QDir::toNativeSeparators(target()));
+        QCOMPARE(guitest::control<QLineEdit>(windows.form1.get(), "Text1")->text(),
+                 QDir::toNativeSeparators(target()));
         MessageBox::setNextAnswer(true);
         guitest::click(guitest::control(windows.form1.get(), "Command1"));
         QCOMPARE(kurtest::messages().last(),
@@ -79,7 +131,7 @@ private:
     }
 
     void remove() {
-        auto windows = start(fsPath(medium()), fsPath(medium() + "/Kur"));
+        auto windows = start(fsPath(medium()), fsPath(kur()));
         QVERIFY(windows.form3);
         guitest::control<QRadioButton>(windows.form3.get(), "Option1")->setChecked(true);
         guitest::click(guitest::control(windows.form3.get(), "Command1"));
@@ -90,18 +142,26 @@ private:
                          "kaldırılmıştır"));
     }
 
-private slots:
-    void initTestCase() {
-        MessageBox::setTestMode(true);
-        QVERIFY(QFile::exists(medium() + "/dosya1.dat"));
-    }
-
-    void installsRunsAndRemoves() {
-        install();
-        for (const char* name :
-             {"Telefon", "Zilora", "Zilora.wav", "Donusturucu", "libmarunda_core.so"}) {
-            QVERIFY2(QFile::exists(target() + "/" + name), name);
+    // The menu entries, the desktop shortcut and the logon entry, as the system reads them.
+    void checkRegistered() {
+#ifdef _WIN32
+        const auto path = [](const QString& file) {
+            return QDir::toNativeSeparators(file).toStdWString();
+        };
+        const auto group = programsFolder() / L"Marunda";
+        const std::pair<const wchar_t*, QString> items[] = {
+            {L"Marunda.lnk", installed("Telefon")},
+            {L"Programı Kaldır.lnk", home_.inWindows("Telefon_Kur_17.exe")},
+            {L"Selvira.lnk", installed("Zilora")},
+            { L"Dorvex.lnk",
+              installed("Donusturucu") }};
+        for (const auto& [name, program] : items) {
+            QCOMPARE(readLink(group / name).itemPath, path(program));
         }
+        QCOMPARE(readLink(fsPath(home_.shortcut())).itemPath, path(installed("Telefon")));
+        QCOMPARE(runValue(HKEY_LOCAL_MACHINE, "Zilora") + runValue(HKEY_CURRENT_USER, "Zilora"),
+                 L"\"" + path(installed("Zilora")) + L"\"");
+#else
         const QStringList entries =
             filesUnder(home_.path()).filter(QRegularExpression("\\.(desktop|directory)$"));
         QCOMPARE(entries.size(), 7);
@@ -114,9 +174,14 @@ private slots:
             QVERIFY2(validate.exitCode() == 0 && !said.contains("error:"),
                      qPrintable(entry + ": " + said));
         }
+#endif
+    }
 
+    // Each program started from its folder: Telefon writes its first-run files; the
+    // uninstaller's copy, with nothing of the installation beside it, runs until it is ended.
+    void checkPrograms() {
         QProcess telefon;
-        telefon.start(target() + "/Telefon");
+        telefon.start(installed("Telefon"));
         QVERIFY(telefon.waitForStarted());
         QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(target() + "/data.dat"), 30000);
         QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(target() + "/bilgi.dat"), 10000);
@@ -125,17 +190,53 @@ private slots:
         // Zilora, which the installation started from the target, if it still runs.
         endProgramsFrom(target());
 
-        // The uninstaller's copy starts with none of the libraries beside it.
         QProcess uninstaller;
-        uninstaller.start(home_.windowsFolder() + "/Telefon_Kur_17");
+        uninstaller.start(home_.inWindows(QString::fromStdString(programName("Telefon_Kur_17"))));
         QVERIFY(uninstaller.waitForStarted());
-        QVERIFY(!uninstaller.waitForFinished(1000));
+        QVERIFY(!uninstaller.waitForFinished(3000));
         uninstaller.kill();
         uninstaller.waitForFinished();
+    }
+
+private slots:
+    void initTestCase() {
+        MessageBox::setTestMode(true);
+        QVERIFY(QFile::exists(medium() + "/dosya1.dat"));
+#ifdef _WIN32
+        // What the installation starts runs as on a user's machine, with the platform it carries.
+        // The system's own environment block is what a started program inherits.
+        SetEnvironmentVariableW(L"QT_QPA_PLATFORM", nullptr);
+#endif
+    }
+
+    void installsRunsAndRemoves() {
+        install();
+        QStringList files{"Telefon", "Zilora", "Donusturucu"};
+        for (auto& file : files) {
+            file = QString::fromStdString(programName(file.toStdString()));
+        }
+        files << "Zilora.wav"
+              << "libmarunda_core" + QString::fromLatin1(marunda::installer::kLibrarySuffix);
+        for (const auto& runtime : marunda::installer::runtimeFiles()) {
+            files << QString::fromStdString(runtime);
+        }
+        for (const QString& file : files) {
+            QVERIFY2(QFile::exists(target() + "/" + file), qPrintable(file));
+        }
+        checkRegistered();
+        checkPrograms();
 
         remove();
         QVERIFY(!QFile::exists(target()));
-        // The home's own stand-in medium aside.
+        QVERIFY(!QFile::exists(home_.shortcut()));
+        QVERIFY(!home_.startsAtLogon());
+        QVERIFY(!QFile::exists(home_.inWindows("Marunda_17.log")));
+        QVERIFY(
+            QFile::exists(home_.inWindows(QString::fromStdString(programName("Telefon_Kur_17")))));
+        QCOMPARE(filesUnder(home_.onDesktop("Marunda Kayıt Dosyaları")),
+                 (QStringList{"Beni Oku.txt", "bilgi.dat", "data.dat", "telefon.dat"}));
+#ifndef _WIN32
+        // Nothing else of ours in the home (its stand-in medium aside).
         const QStringList left =
             filesUnder(home_.path()).filter(QRegularExpression("^(?!medium/)"));
         QCOMPARE(left, (QStringList{"Desktop/Marunda Kayıt Dosyaları/Beni Oku.txt",
@@ -143,6 +244,7 @@ private slots:
                                     "Desktop/Marunda Kayıt Dosyaları/data.dat",
                                     "Desktop/Marunda Kayıt Dosyaları/telefon.dat",
                                     "data/Marunda/Telefon_Kur_17"}));
+#endif
     }
 };
 
