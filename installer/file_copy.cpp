@@ -3,7 +3,10 @@
 #include "common/file_io.h"
 #include "common/file_name.h"
 
+#include <map>
+#include <string_view>
 #include <system_error>
+#include <vector>
 
 namespace marunda::installer {
 namespace fs = std::filesystem;
@@ -26,6 +29,18 @@ Result<void> copyReplacing(const fs::path& source, const fs::path& destination, 
         }
     }
     return {};
+}
+
+void removeLeftoverCopies(const fs::path& folder, std::span<const std::string> names) {
+    std::map<fs::path, std::vector<std::string>> bySubfolder;
+    for (const auto& name : names) {
+        const fs::path relative = fs::path(name).make_preferred();
+        bySubfolder[relative.parent_path()].push_back(pathText(relative.filename()));
+    }
+    for (const auto& [subfolder, files] : bySubfolder) {
+        const std::vector<std::string_view> views(files.begin(), files.end());
+        removeLeftoverTemporaries(folder / subfolder, views);
+    }
 }
 
 } // namespace marunda::installer

@@ -3,6 +3,8 @@
 #include "common/result.h"
 
 #include <filesystem>
+#include <span>
+#include <string>
 
 namespace marunda::installer {
 
@@ -12,5 +14,9 @@ namespace marunda::installer {
 // leaves it.
 Result<void> copyReplacing(const std::filesystem::path& source,
                            const std::filesystem::path& destination, bool program);
+
+// Removes what interrupted copies left of these files of `folder`: names relative to it, with '/'
+// before a file in a subfolder.
+void removeLeftoverCopies(const std::filesystem::path& folder, std::span<const std::string> names);
 
 } // namespace marunda::installer

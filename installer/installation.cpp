@@ -101,14 +101,14 @@ std::optional<std::string> copyFiles(const InstallPlan& plan, const fs::path& ta
         return failed;
     }
     // What an interrupted earlier installation left of these files goes now.
-    std::vector<std::string_view> names;
+    std::vector<std::string> names;
     for (const auto& file : installedFiles()) {
         names.push_back(file.destination);
     }
-    removeLeftoverTemporaries(target, names);
-    const std::string uninstaller = uninstallerName();
-    const std::string_view inWindowsFolder[] = {uninstaller};
-    removeLeftoverTemporaries(windowsFolder, inWindowsFolder);
+    removeLeftoverCopies(target, names);
+    removeLeftoverCopies(windowsFolder / kRuntimeFolder, uninstallerRuntime());
+    const std::string uninstaller[] = {uninstallerName()};
+    removeLeftoverCopies(windowsFolder, uninstaller);
     progress(70);
     return std::nullopt;
 }

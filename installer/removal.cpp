@@ -3,6 +3,7 @@
 #include "common/file_io.h"
 #include "common/file_name.h"
 #include "installer/backup.h"
+#include "installer/file_copy.h"
 #include "installer/installation_log.h"
 #include "installer/medium.h"
 #include "installer/shortcuts.h"
@@ -51,8 +52,7 @@ std::optional<std::string> deleteOwnFiles(const fs::path& folder) {
         }
     }
     // What an interrupted replacement of one of them left is ours too.
-    const std::vector<std::string_view> views(names.begin(), names.end());
-    removeLeftoverTemporaries(folder, views);
+    removeLeftoverCopies(folder, names);
     removeRuntimeFolders(folder);
     return std::nullopt;
 }
