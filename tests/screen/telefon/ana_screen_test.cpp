@@ -2,6 +2,7 @@
 // "Küçült" into a real notification area and back by a double-click on the icon.
 #include "ana_fixture.h"
 
+#include "pointer.h"
 #include "telefon/ana/ana.h"
 #include "ui/command_label.h"
 
@@ -12,11 +13,6 @@
 using namespace marunda::telefon;
 
 namespace {
-
-// Real pointer events through the X server, as a user makes them.
-bool xdotool(const QStringList& arguments) {
-    return QProcess::execute("xdotool", arguments) == 0;
-}
 
 QString number(int value) {
     return QString::number(value);
@@ -55,16 +51,23 @@ private slots:
         QTest::newRow("title") << QPoint(400, 36);
     }
     void dragMovesTheWindow() {
+#ifdef _WIN32
+        QSKIP("Under Wine xdotool does not come back from pointer events on the program's windows");
+#endif
         QFETCH(QPoint, from);
         const QPoint before = ana_->pos();
         const QPoint press = ana_->mapToGlobal(from);
-        QVERIFY(xdotool({"mousemove", "--sync", number(press.x()), number(press.y()), "mousedown",
-                         "1", "mousemove", "--sync", number(press.x() + 40), number(press.y() + 30),
-                         "mouseup", "1"}));
+        QVERIFY(
+            screentest::xdotool({"mousemove", "--sync", number(press.x()), number(press.y()),
+                                 "mousedown", "1", "mousemove", "--sync", number(press.x() + 40),
+                                 number(press.y() + 30), "mouseup", "1"}));
         QTRY_COMPARE(ana_->pos(), before + QPoint(40, 30));
     }
 
     void minimiseAndDoubleClickTheIcon() {
+#ifdef _WIN32
+        QSKIP("Wine's notification area tells no place for its icons");
+#endif
         QTRY_VERIFY_WITH_TIMEOUT(QSystemTrayIcon::isSystemTrayAvailable(), 10000);
         guitest::click(guitest::control(ana_.get(), "com5"));
         QVERIFY(!ana_->isVisible());
@@ -73,8 +76,8 @@ private slots:
         // Until the host has taken the icon in, it stands at the screen's corner.
         QTRY_VERIFY(icon->geometry().isValid() && icon->geometry().topLeft() != QPoint());
         const QPoint at = icon->geometry().center();
-        QVERIFY(xdotool({"mousemove", "--sync", number(at.x()), number(at.y()), "click", "--repeat",
-                         "2", "--delay", "60", "1"}));
+        QVERIFY(screentest::xdotool({"mousemove", "--sync", number(at.x()), number(at.y()), "click",
+                                     "--repeat", "2", "--delay", "60", "1"}));
         QTRY_VERIFY(ana_->isVisible());
         QTRY_VERIFY(ana_->findChild<QSystemTrayIcon*>() == nullptr);
     }

@@ -2,6 +2,7 @@
 // greeting and dragging it, then the icon as soon as a tray host starts, and the mouse on it.
 #include "zilora_test_support.h"
 
+#include "pointer.h"
 #include "reminder/ana.h"
 #include "reminder/pasta.h"
 #include "ui/message_box.h"
@@ -12,10 +13,6 @@
 #include <QScreen>
 
 namespace {
-
-bool xdotool(const QStringList& arguments) {
-    return QProcess::execute("xdotool", arguments) == 0;
-}
 
 QString number(int value) {
     return QString::number(value);
@@ -68,19 +65,26 @@ private slots:
     }
 
     void anyButtonDragsTheGreeting() {
+#ifdef _WIN32
+        QSKIP("Under Wine xdotool does not come back from pointer events on the program's windows");
+#endif
         // From a new point each time: xdotool waits for a move to where the pointer already is.
         const std::pair<const char*, QPoint> presses[] = {{"1", {171, 60}}, {"3", {120, 80}}};
         for (const auto& [button, from] : presses) {
             const QPoint before = pasta()->pos();
             const QPoint press = pasta()->mapToGlobal(from);
-            QVERIFY(xdotool({"mousemove", "--sync", number(press.x()), number(press.y()),
-                             "mousedown", button, "mousemove", "--sync", number(press.x() + 40),
-                             number(press.y() + 30), "mouseup", button}));
+            QVERIFY(screentest::xdotool({"mousemove", "--sync", number(press.x()),
+                                         number(press.y()), "mousedown", button, "mousemove",
+                                         "--sync", number(press.x() + 40), number(press.y() + 30),
+                                         "mouseup", button}));
             QTRY_COMPARE(pasta()->pos(), before + QPoint(40, 30));
         }
     }
 
     void iconShowsWhenTheTrayHostStarts() {
+#ifdef _WIN32
+        QSKIP("Wine's notification area tells no place for its icons");
+#endif
         QVERIFY(!QSystemTrayIcon::isSystemTrayAvailable());
         tray_.start("trayer", {"--edge", "top", "--align", "right", "--widthtype", "pixel",
                                "--width", "96", "--heighttype", "pixel", "--height", "24"});
@@ -92,20 +96,26 @@ private slots:
     }
 
     void doubleClickStartsTelefonAndTheRightButtonOpensTheMenu() {
+#ifdef _WIN32
+        QSKIP("Wine's notification area tells no place for its icons");
+#endif
         const QPoint at = ana_->trayIcon()->geometry().center();
-        QVERIFY(xdotool({"mousemove", "--sync", number(at.x()), number(at.y()), "click", "--repeat",
-                         "2", "--delay", "60", "1"}));
+        QVERIFY(screentest::xdotool({"mousemove", "--sync", number(at.x()), number(at.y()), "click",
+                                     "--repeat", "2", "--delay", "60", "1"}));
         QTRY_COMPARE(starts(), 1);
-        QVERIFY(xdotool({"click", "3"}));
+        QVERIFY(screentest::xdotool({"click", "3"}));
         QTRY_VERIFY(ana_->menu()->isVisible());
         ana_->menu()->hide();
         QVERIFY(marunda::ui::MessageBox::shown().isEmpty());
     }
 
     void doubleClickHidesTheGreeting() {
+#ifdef _WIN32
+        QSKIP("Under Wine xdotool does not come back from pointer events on the program's windows");
+#endif
         const QPoint at = pasta()->mapToGlobal(QPoint(171, 60));
-        QVERIFY(xdotool({"mousemove", "--sync", number(at.x()), number(at.y()), "click", "--repeat",
-                         "2", "--delay", "60", "1"}));
+        QVERIFY(screentest::xdotool({"mousemove", "--sync", number(at.x()), number(at.y()), "click",
+                                     "--repeat", "2", "--delay", "60", "1"}));
         QTRY_VERIFY(!pasta()->isVisible());
         QVERIFY(ana_->trayIcon()->isVisible());
     }
