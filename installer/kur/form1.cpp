@@ -8,6 +8,7 @@
 #include "ui/progress_bar.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
@@ -56,7 +57,8 @@ void Form1::build() {
     connect(yukle, &QPushButton::clicked, this, &Form1::install);
     connect(cik, &QPushButton::clicked, this, &Form1::askToEnd);
 
-    picker->showFolder(QDir::homePath());
+    // The list opens where the proposed folder would go.
+    picker->showFolder(QFileInfo(QDir::fromNativeSeparators(text1_->text())).absolutePath());
     connect(picker, &ui::DriveFolderPicker::folderChanged, this,
             [this](const QString& folder) { setFolder(QDir::toNativeSeparators(folder)); });
 }
