@@ -15,6 +15,9 @@ namespace fs = std::filesystem;
 
 namespace {
 
+// The book's data files, which the backup saves beside its read-me.
+constexpr std::array<std::string_view, 3> kDataFiles{"telefon.dat", "bilgi.dat", "data.dat"};
+
 // A copy that keeps the data file's permissions: a private book stays private.
 Result<void> copyDataFile(const fs::path& source, const fs::path& destination) {
     auto bytes = readFile(source);
@@ -43,9 +46,9 @@ Result<void> backUpBook(const fs::path& folder) {
         return makeError(ErrorCode::unwritable, pathText(backup));
     }
     // What an interrupted earlier backup left would stay on the user's desktop.
-    const std::string_view ours[] = {"telefon.dat", "bilgi.dat", "data.dat", kReadMe};
-    removeLeftoverTemporaries(backup, ours);
-    for (const char* name : std::array{"telefon.dat", "bilgi.dat", "data.dat"}) {
+    removeLeftoverTemporaries(backup, kDataFiles);
+    removeLeftoverTemporaries(backup, std::array{kReadMe});
+    for (const std::string_view name : kDataFiles) {
         auto exists = fileExists(folder / name);
         if (!exists) {
             return exists.error();

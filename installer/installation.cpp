@@ -74,8 +74,9 @@ Result<void> copyInto(const fs::path& source, const fs::path& folder, const std:
 std::optional<std::string> copyUninstaller(const InstallPlan& plan, const fs::path& windowsFolder) {
     const fs::path runtime = windowsFolder / kRuntimeFolder;
     for (const auto& file : uninstallerRuntime()) {
-        if (!copyInto(plan.installer.parent_path() / kRuntimeFolder / file, runtime, file, false)) {
-            return std::string(kRuntimeFolder) + "/" + file;
+        const std::string source = runtimeSource(file);
+        if (!copyInto(plan.installer.parent_path() / source, runtime, file, false)) {
+            return source;
         }
     }
     if (!copyReplacing(plan.installer, windowsFolder / uninstallerName(), true)) {

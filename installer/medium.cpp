@@ -11,11 +11,11 @@ std::string library(std::string_view name) {
     return "lib" + std::string(name) + std::string(kLibrarySuffix);
 }
 
+} // namespace
+
 std::string runtimeSource(const std::string& file) {
     return std::string(kRuntimeFolder) + "/" + file;
 }
-
-} // namespace
 
 std::string programName(std::string_view program) {
     return std::string(program) + std::string(kProgramSuffix);

@@ -31,6 +31,8 @@ inline constexpr std::string_view kRuntimeFolder = "Marunda.Qt";
 inline constexpr std::string_view kRuntimeManifest = "Marunda.Qt.manifest";
 // Paths relative to the runtime folder, with '/' between folders.
 std::span<const std::string> runtimeFiles();
+// A runtime file as it lies on the medium.
+std::string runtimeSource(const std::string& file);
 // What the installer's copy needs beside it in its runtime folder: the manifest and the runtime
 // files; empty where the system has the runtime.
 std::span<const std::string> uninstallerRuntime();

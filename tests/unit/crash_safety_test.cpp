@@ -142,7 +142,7 @@ void kurWorld(const TempFolder& dir) {
         dir.write(fs::path("medium") / file.source, "new " + file.destination);
     }
     for (const auto& file : installer::uninstallerRuntime()) {
-        dir.write(fs::path("medium") / installer::kRuntimeFolder / file, "new " + file);
+        dir.write(fs::path("medium") / installer::runtimeSource(file), "new " + file);
     }
     dir.write("medium/Kur", "new Kur");
 }

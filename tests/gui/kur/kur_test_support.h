@@ -42,7 +42,8 @@ public:
                   file.program ? kProgram : "stand-in");
         }
         for (const auto& file : marunda::installer::uninstallerRuntime()) {
-            write("medium/Marunda.Qt/" + QString::fromStdString(file), "stand-in");
+            write("medium/" + QString::fromStdString(marunda::installer::runtimeSource(file)),
+                  "stand-in");
         }
         write("medium/Kur", "stand-in Kur");
     }
