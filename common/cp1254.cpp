@@ -90,6 +90,33 @@ bool wellFormed(char32_t ch, int extra) {
     return ch >= kLeast[extra] && ch <= 0x10FFFF && (ch < 0xD800 || ch > 0xDFFF);
 }
 
+// The character at `i` and the bytes it takes, or nothing for a malformed sequence.
+std::optional<char32_t> utf8At(std::string_view utf8, std::size_t i, int& extra) {
+    const auto lead = static_cast<unsigned char>(utf8[i]);
+    // C0, C1 could only start overlong forms; F5 and above, characters past U+10FFFF.
+    extra = lead < 0x80    ? 0
+            : lead >= 0xF5 ? -1
+            : lead >= 0xF0 ? 3
+            : lead >= 0xE0 ? 2
+            : lead >= 0xC2 ? 1
+                           : -1;
+    if (extra < 0 || (extra > 0 && i + extra >= utf8.size())) {
+        return std::nullopt;
+    }
+    char32_t ch = extra == 0 ? lead : lead & (0x3F >> extra);
+    for (int k = 1; k <= extra; ++k) {
+        const auto next = static_cast<unsigned char>(utf8[i + k]);
+        if ((next & 0xC0) != 0x80) {
+            return std::nullopt;
+        }
+        ch = (ch << 6) | (next & 0x3F);
+    }
+    if (!wellFormed(ch, extra)) {
+        return std::nullopt;
+    }
+    return ch;
+}
+
 } // namespace
 
 std::u32string utf8ToUtf32(std::string_view utf8) {
@@ -97,31 +124,33 @@ std::u32string utf8ToUtf32(std::string_view utf8) {
     out.reserve(utf8.size());
     size_t i = 0;
     while (i < utf8.size()) {
-        const auto lead = static_cast<unsigned char>(utf8[i]);
-        // C0, C1 could only start overlong forms; F5 and above, characters past U+10FFFF.
-        const int extra = lead < 0x80    ? 0
-                          : lead >= 0xF5 ? -1
-                          : lead >= 0xF0 ? 3
-                          : lead >= 0xE0 ? 2
-                          : lead >= 0xC2 ? 1
-                                         : -1;
-        if (extra < 0 || (extra > 0 && i + extra >= utf8.size())) {
-            out += U'\uFFFD';
-            ++i;
-            continue;
-        }
-        char32_t ch = extra == 0 ? lead : lead & (0x3F >> extra);
-        bool good = true;
-        for (int k = 1; k <= extra; ++k) {
-            const auto next = static_cast<unsigned char>(utf8[i + k]);
-            good = good && (next & 0xC0) == 0x80;
-            ch = (ch << 6) | (next & 0x3F);
-        }
-        good = good && wellFormed(ch, extra);
-        out += good ? ch : U'\uFFFD';
-        i += good ? extra + 1 : 1;
+        int extra = 0;
+        const auto ch = utf8At(utf8, i, extra);
+        out += ch.value_or(U'\uFFFD');
+        i += ch ? extra + 1 : 1;
     }
     return out;
+}
+
+bool isUtf8(std::string_view bytes) {
+    constexpr std::uint64_t kHighBits = 0x8080808080808080u;
+    std::size_t i = 0;
+    while (i < bytes.size()) {
+        std::uint64_t eight = kHighBits;
+        if (i + 8 <= bytes.size()) {
+            std::memcpy(&eight, bytes.data() + i, 8);
+        }
+        if ((eight & kHighBits) == 0) {
+            i += 8; // plain ASCII, eight at a time
+            continue;
+        }
+        int extra = 0;
+        if (!utf8At(bytes, i, extra)) {
+            return false;
+        }
+        i += static_cast<std::size_t>(extra) + 1;
+    }
+    return true;
 }
 
 std::string utf32ToUtf8(std::u32string_view text) {

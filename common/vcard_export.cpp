@@ -1,0 +1,49 @@
+#include "common/vcard_export.h"
+
+#include "common/file_io.h"
+#include "common/listing.h"
+#include "common/vcard_mapping.h"
+#include "common/vcard_writer.h"
+
+#include <algorithm>
+
+namespace marunda {
+
+bool isVcardFileName(std::string_view name) {
+    if (name.size() < kVcardExtension.size()) {
+        return false;
+    }
+    const auto tail = name.substr(name.size() - kVcardExtension.size());
+    return std::equal(tail.begin(), tail.end(), kVcardExtension.begin(), [](char a, char b) {
+        return (a >= 'A' && a <= 'Z' ? static_cast<char>(a - 'A' + 'a') : a) == b;
+    });
+}
+
+std::filesystem::path vcardTarget(std::string_view folder, std::string_view name) {
+    // The listing's own composition, without the ".txt" it adds.
+    return listingTarget(folder, name).replace_extension();
+}
+
+std::string vcardFileOf(const BookImage& book, std::span<const int> pages) {
+    std::string out;
+    out.reserve(pages.size() * 400);
+    for (const int page : pages) {
+        appendVcard(out, vcardFromContact(book.record(page)));
+    }
+    return out;
+}
+
+Result<void> exportVcards(const RecordStore& store, std::span<const int> pages,
+                          const std::filesystem::path& target) {
+    const auto [first, last] = std::ranges::minmax_element(pages);
+    if (first != pages.end() && *first < 1) {
+        return makeError(ErrorCode::outOfRange, std::to_string(*first));
+    }
+    auto book = store.readFirstPages(first == pages.end() ? 0 : *last);
+    if (!book) {
+        return book.error();
+    }
+    return replaceUserFile(target, vcardFileOf(book.value(), pages));
+}
+
+} // namespace marunda
