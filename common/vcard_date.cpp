@@ -61,7 +61,7 @@ std::optional<BirthdayChoice> parseVcardDate(std::string_view value) {
         return monthAndDay(value.substr(2), std::nullopt);
     }
     const auto year = value.substr(0, 4);
-    if (!allDigits(year)) {
+    if (year.size() < 4 || !allDigits(year)) {
         return std::nullopt;
     }
     auto rest = value.substr(4);

@@ -214,8 +214,8 @@ bool splitLine(std::string_view line, ContentLine& out) {
     }
     const auto head = trimmed(line.substr(0, headEnd));
     const auto dot = head.rfind('.');
-    out.group = dot == std::string_view::npos ? std::string_view() : head.substr(0, dot);
-    out.name = dot == std::string_view::npos ? head : head.substr(dot + 1);
+    out.group = dot == std::string_view::npos ? std::string_view() : trimmed(head.substr(0, dot));
+    out.name = trimmed(dot == std::string_view::npos ? head : head.substr(dot + 1));
     std::size_t pos = headEnd;
     while (pos < line.size() && line[pos] == ';') {
         const auto start = ++pos;
