@@ -6,6 +6,15 @@
 namespace marunda {
 
 Result<int> addContacts(const RecordStore& store, std::span<const ContactRecord> contacts) {
+    // The length of telefon.dat says whether they fit, before a 33 MB book is read for nothing.
+    auto held = store.recordCount();
+    if (!held) {
+        return held.error();
+    }
+    if (const int room = roomForContacts(held.value());
+        static_cast<long long>(contacts.size()) > room) {
+        return makeError(ErrorCode::bookFull, std::to_string(room));
+    }
     const auto bookFile = store.file(kBookFile);
     auto existed = fileExists(bookFile);
     if (!existed) {
@@ -17,10 +26,6 @@ Result<int> addContacts(const RecordStore& store, std::span<const ContactRecord>
     }
     const std::string& old = image.value().bytes();
     const int records = image.value().pageCount();
-    const int room = roomForContacts(records);
-    if (static_cast<long long>(contacts.size()) > room) {
-        return makeError(ErrorCode::bookFull, std::to_string(room));
-    }
     if (contacts.empty()) {
         return records + 1;
     }

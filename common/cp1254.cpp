@@ -1,5 +1,6 @@
 #include "common/cp1254.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <cstring>
@@ -219,12 +220,38 @@ std::string decodeCp1254(std::string_view bytes) {
     return std::string(buffer.data(), decodeInto(bytes, buffer.data()));
 }
 
+namespace {
+
+// Calls `take` with each character of a UTF-8 text (U+FFFD for a malformed byte) until it
+// returns false, without building the decoded text.
+template <class Take> void eachCharacter(std::string_view utf8, Take take) {
+    std::size_t i = 0;
+    while (i < utf8.size()) {
+        int extra = 0;
+        const auto ch = utf8At(utf8, i, extra);
+        if (!take(ch.value_or(U'\uFFFD'))) {
+            return;
+        }
+        i += ch ? static_cast<std::size_t>(extra) + 1 : 1;
+    }
+}
+
+bool isAscii(std::string_view text) {
+    return std::all_of(text.begin(), text.end(), [](char c) { return (c & 0x80) == 0; });
+}
+
+} // namespace
+
 std::string encodeCp1254(std::string_view utf8) {
+    if (isAscii(utf8)) {
+        return std::string(utf8); // ASCII is the same in both
+    }
     std::string out;
     out.reserve(utf8.size());
-    for (char32_t ch : utf8ToUtf32(utf8)) {
+    eachCharacter(utf8, [&](char32_t ch) {
         out += static_cast<char>(unicodeToCp1254(ch).value_or('?'));
-    }
+        return true;
+    });
     return out;
 }
 
@@ -233,12 +260,16 @@ bool fitsCp1254(std::string_view utf8) {
 }
 
 std::optional<char32_t> firstOutsideCp1254(std::string_view utf8) {
-    for (char32_t ch : utf8ToUtf32(utf8)) {
-        if (!unicodeToCp1254(ch)) {
-            return ch;
-        }
+    std::optional<char32_t> outside;
+    if (!isAscii(utf8)) {
+        eachCharacter(utf8, [&](char32_t ch) {
+            if (!unicodeToCp1254(ch)) {
+                outside = ch;
+            }
+            return !outside;
+        });
     }
-    return std::nullopt;
+    return outside;
 }
 
 } // namespace marunda

@@ -17,6 +17,11 @@ constexpr std::array<Field, 3> kPhones{Field::phone1, Field::phone2, Field::phon
 // The contacts met so far, by folded name and phone.
 class KnownContacts {
 public:
+    explicit KnownContacts(std::size_t expected) {
+        byPhone_.reserve(expected * 2);
+        withoutPhone_.reserve(expected / 4);
+    }
+
     // True when a contact of the same name and a common phone (or none on both sides) is
     // known; the record is known from then on.
     bool meet(std::string_view record) {
@@ -47,6 +52,18 @@ private:
     std::vector<std::string> keys_;
 };
 
+// About how many cards the files hold, to allocate once for them all.
+std::size_t cardsIn(std::span<const std::string_view> files) {
+    std::size_t cards = 0;
+    for (const auto file : files) {
+        for (auto at = file.find("BEGIN:VCARD"); at != std::string_view::npos;
+             at = file.find("BEGIN:VCARD", at + 1)) {
+            ++cards;
+        }
+    }
+    return cards;
+}
+
 } // namespace
 
 int roomForContacts(int records) {
@@ -56,7 +73,9 @@ int roomForContacts(int records) {
 ImportPreview previewImport(const BookImage& book, std::span<const std::string_view> files) {
     ImportPreview preview;
     preview.room = roomForContacts(book.pageCount());
-    KnownContacts known;
+    const auto cards = cardsIn(files);
+    preview.entries.reserve(cards);
+    KnownContacts known(static_cast<std::size_t>(book.pageCount()) + cards);
     for (int page = 1; page <= book.pageCount(); ++page) {
         (void)known.meet(book.pageBytes(page));
     }

@@ -59,10 +59,10 @@ bool VcardProperty::hasType(std::string_view type) const {
 VcardCard::Piece VcardCard::keep(std::string_view text, bool upperCase) {
     const Piece piece{static_cast<std::uint32_t>(text_.size()),
                       static_cast<std::uint32_t>(text.size())};
+    text_.append(text);
     if (upperCase) {
-        std::transform(text.begin(), text.end(), std::back_inserter(text_), upper);
-    } else {
-        text_.append(text);
+        std::transform(text_.end() - static_cast<std::ptrdiff_t>(text.size()), text_.end(),
+                       text_.end() - static_cast<std::ptrdiff_t>(text.size()), upper);
     }
     return piece;
 }
@@ -122,6 +122,12 @@ bool VcardCard::operator==(const VcardCard& other) const {
 }
 
 std::string escapeVcardText(std::string_view text) {
+    const auto special = [](char c) {
+        return c == '\r' || c == '\n' || c == '\\' || c == ',' || c == ';';
+    };
+    if (std::none_of(text.begin(), text.end(), special)) {
+        return std::string(text);
+    }
     std::string out;
     out.reserve(text.size() + 8);
     for (std::size_t i = 0; i < text.size(); ++i) {

@@ -2,6 +2,7 @@
 
 #include "common/file_io.h"
 #include "common/listing.h"
+#include "common/vcard_card.h"
 #include "common/vcard_mapping.h"
 #include "common/vcard_writer.h"
 
@@ -27,8 +28,10 @@ std::filesystem::path vcardTarget(std::string_view folder, std::string_view name
 std::string vcardFileOf(const BookImage& book, std::span<const int> pages) {
     std::string out;
     out.reserve(pages.size() * 400);
+    VcardCard card;
     for (const int page : pages) {
-        appendVcard(out, vcardFromContact(book.record(page)));
+        vcardFromContact(book.record(page), card);
+        appendVcard(out, card);
     }
     return out;
 }

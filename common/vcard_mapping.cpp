@@ -412,8 +412,14 @@ ImportedContact contactFromVcard(const VcardCard& card) {
 
 VcardCard vcardFromContact(const ContactRecord& record) {
     VcardCard card;
+    vcardFromContact(record, card);
+    return card;
+}
+
+void vcardFromContact(const ContactRecord& record, VcardCard& card) {
+    card.clear();
     const auto text = [&](Field field) {
-        return withoutTrailingBlanks(record.text(field));
+        return decodeCp1254(withoutTrailingBlanks(record.fieldBytes(field)));
     };
     const auto name = text(Field::name);
     const auto lastBlank = name.rfind(' ');
@@ -453,7 +459,6 @@ VcardCard vcardFromContact(const ContactRecord& record) {
     add("URL", {}, Field::internet, escaped);
     add(kTaxOfficeProperty, {}, Field::taxOffice, escaped);
     add(kTaxNumberProperty, {}, Field::taxNumber, escaped);
-    return card;
 }
 
 } // namespace marunda

@@ -56,5 +56,7 @@ ImportedContact contactFromVcard(const VcardCard& card);
 
 // Every non-empty field; the card holds no version (the writer writes 3.0).
 VcardCard vcardFromContact(const ContactRecord& record);
+// The same into a card that is cleared first, so that its buffers serve a whole book.
+void vcardFromContact(const ContactRecord& record, VcardCard& card);
 
 } // namespace marunda

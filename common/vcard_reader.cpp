@@ -3,6 +3,7 @@
 #include "common/cp1254.h"
 
 #include <algorithm>
+#include <cstring>
 #include <deque>
 #include <optional>
 
@@ -138,7 +139,8 @@ void escapeLineBreaks(std::string& value) {
 class Lines {
 public:
     explicit Lines(std::string_view text)
-        : text_(text) {}
+        : text_(text)
+        , nextLf_(std::min(text.find('\n'), text.size())) {}
 
     bool atEnd() const { return pos_ >= text_.size(); }
     int nextLineNumber() const { return number_ + 1; }
@@ -159,11 +161,13 @@ public:
 
     struct Mark {
         std::size_t pos;
+        std::size_t nextLf;
         int number;
     };
-    Mark mark() const { return {pos_, number_}; }
+    Mark mark() const { return {pos_, nextLf_, number_}; }
     void reset(Mark mark) {
         pos_ = mark.pos;
+        nextLf_ = mark.nextLf;
         number_ = mark.number;
     }
 
@@ -173,7 +177,7 @@ private:
     }
 
     std::string_view physical() {
-        const auto end = std::min(text_.find_first_of("\r\n", pos_), text_.size());
+        const auto end = lineEnd();
         const auto line = text_.substr(pos_, end - pos_);
         pos_ = end;
         if (pos_ < text_.size() && text_[pos_] == '\r') {
@@ -186,8 +190,22 @@ private:
         return line;
     }
 
+    // Where the line from pos_ ends: two vectorised searches rather than a test of every byte
+    // against a set. The next LF is remembered, so that a file of CR alone is not searched to
+    // its end for every line.
+    std::size_t lineEnd() {
+        if (nextLf_ < pos_) {
+            nextLf_ = std::min(text_.find('\n', pos_), text_.size());
+        }
+        const char* start = text_.data() + pos_;
+        const auto span = nextLf_ - pos_;
+        const auto* cr = static_cast<const char*>(std::memchr(start, '\r', span));
+        return pos_ + (cr ? static_cast<std::size_t>(cr - start) : span);
+    }
+
     std::string_view text_;
     std::size_t pos_ = 0;
+    std::size_t nextLf_ = 0;
     int number_ = 0;
 };
 
@@ -262,6 +280,11 @@ bool isTransferWord(std::string_view word) {
 }
 
 bool isCardLine(std::string_view line, std::string_view keyword) {
+    // Most lines are properties: the first letter tells them apart cheaply.
+    const auto first = line.find_first_not_of(" \t");
+    if (first == std::string_view::npos || upper(line[first]) != keyword.front()) {
+        return false;
+    }
     const auto colon = line.find(':');
     return colon != std::string_view::npos &&
            sameIgnoringCase(trimmed(line.substr(0, colon)), keyword) &&
@@ -371,12 +394,16 @@ private:
             card_.setVersion(trimmed(content_.value));
             return;
         }
-        readValue(transfer);
+        const auto raw = readValue(transfer);
         value_.clear();
-        appendDecoded(value_, bytes_, charset);
-        escapeLineBreaks(value_);
+        appendDecoded(value_, raw, charset);
+        if (transfer == Transfer::quotedPrintable) {
+            escapeLineBreaks(value_);
+        }
         group_.clear();
-        appendDecoded(group_, content_.group, Charset::automatic);
+        if (!content_.group.empty()) {
+            appendDecoded(group_, content_.group, Charset::automatic);
+        }
         card_.add(group_, content_.name, parameters_, value_);
     }
 
@@ -422,13 +449,16 @@ private:
     // The value's bytes, with the transfer encoding undone. A quoted-printable value whose line
     // ends in "=" goes on in the next line, with or without a leading blank; a base64 value
     // goes on in the lines without a ":" that follow it (2.1 writers indent them or not).
-    void readValue(Transfer transfer) {
+    std::string_view readValue(Transfer transfer) {
+        if (transfer == Transfer::plain) {
+            return content_.value;
+        }
         bytes_.clear();
         if (transfer == Transfer::quotedPrintable) {
             std::string_view value = content_.value;
             if (!value.ends_with('=')) {
                 appendQuotedPrintable(bytes_, value);
-                return;
+                return bytes_;
             }
             joined_.assign(value);
             while (joined_.ends_with('=') && !lines_.atEnd()) {
@@ -442,20 +472,19 @@ private:
                 joined_.append(next);
             }
             appendQuotedPrintable(bytes_, joined_);
-            return;
+            return bytes_;
         }
         bytes_.assign(content_.value);
-        if (transfer == Transfer::base64) {
-            while (!lines_.atEnd()) {
-                const auto mark = lines_.mark();
-                const auto next = lines_.next(continuation_);
-                if (next.find(':') != std::string_view::npos || trimmed(next).empty()) {
-                    lines_.reset(mark);
-                    break;
-                }
-                bytes_.append(trimmed(next));
+        while (!lines_.atEnd()) {
+            const auto mark = lines_.mark();
+            const auto next = lines_.next(continuation_);
+            if (next.find(':') != std::string_view::npos || trimmed(next).empty()) {
+                lines_.reset(mark);
+                break;
             }
+            bytes_.append(trimmed(next));
         }
+        return bytes_;
     }
 
     Lines lines_;

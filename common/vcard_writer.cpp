@@ -50,16 +50,16 @@ void appendParameterValue(std::string& line, std::string_view value) {
 
 // A raw line end would end the line early: it is written as the escape it stands for.
 void appendValue(std::string& line, std::string_view value) {
-    for (std::size_t i = 0; i < value.size(); ++i) {
-        if (value[i] == '\r' || value[i] == '\n') {
-            if (value[i] == '\r' && i + 1 < value.size() && value[i + 1] == '\n') {
-                ++i;
-            }
-            line += "\\n";
-        } else {
-            line += value[i];
-        }
+    const auto isBreak = [](char c) {
+        return c == '\r' || c == '\n';
+    };
+    for (auto at = std::find_if(value.begin(), value.end(), isBreak); at != value.end();
+         at = std::find_if(value.begin(), value.end(), isBreak)) {
+        const auto end = static_cast<std::size_t>(at - value.begin());
+        line.append(value.substr(0, end)).append("\\n");
+        value.remove_prefix(end + (value.substr(end, 2) == "\r\n" ? 2 : 1));
     }
+    line.append(value);
 }
 
 } // namespace
