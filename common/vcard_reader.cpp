@@ -279,16 +279,10 @@ bool isTransferWord(std::string_view word) {
            sameIgnoringCase(word, "7BIT");
 }
 
-bool isCardLine(std::string_view line, std::string_view keyword) {
-    // Most lines are properties: the first letter tells them apart cheaply.
-    const auto first = line.find_first_not_of(" \t");
-    if (first == std::string_view::npos || upper(line[first]) != keyword.front()) {
-        return false;
-    }
-    const auto colon = line.find(':');
-    return colon != std::string_view::npos &&
-           sameIgnoringCase(trimmed(line.substr(0, colon)), keyword) &&
-           sameIgnoringCase(trimmed(line.substr(colon + 1)), "VCARD");
+// BEGIN:VCARD or END:VCARD, whatever group or parameters the line gives them, so that a card
+// never holds a property that would read as its end.
+bool isCardBoundary(const ContentLine& line, std::string_view keyword) {
+    return sameIgnoringCase(line.name, keyword) && sameIgnoringCase(trimmed(line.value), "VCARD");
 }
 
 class Reader {
@@ -301,7 +295,7 @@ public:
         bool anyCard = false;
         while (!lines_.atEnd()) {
             std::optional<int> begin = lines_.nextLineNumber();
-            if (!isCardLine(lines_.next(line_), "BEGIN")) {
+            if (!isCardLine(lines_.next(line_), "BEGIN", content_)) {
                 continue;
             }
             anyCard = true;
@@ -325,11 +319,12 @@ private:
         while (!lines_.atEnd()) {
             const int number = lines_.nextLineNumber();
             const auto line = lines_.next(line_);
-            if (isCardLine(line, "END")) {
+            const bool parsed = splitLine(line, content_);
+            if (parsed && isCardBoundary(content_, "END")) {
                 finish(beginLine, reason);
                 return std::nullopt;
             }
-            if (isCardLine(line, "BEGIN")) {
+            if (parsed && isCardBoundary(content_, "BEGIN")) {
                 if (afterAgent && reason.empty()) {
                     skipEmbeddedCard();
                     afterAgent = false;
@@ -341,7 +336,7 @@ private:
             if (!reason.empty() || trimmed(line).empty()) {
                 continue;
             }
-            if (!splitLine(line, content_)) {
+            if (!parsed) {
                 reason = std::to_string(number) + ". satır okunamadı";
                 continue;
             }
@@ -351,6 +346,10 @@ private:
         }
         skipped_.push_back({beginLine, "kartın sonu (END:VCARD) yok"});
         return std::nullopt;
+    }
+
+    static bool isCardLine(std::string_view line, std::string_view keyword, ContentLine& parts) {
+        return splitLine(line, parts) && isCardBoundary(parts, keyword);
     }
 
     void finish(int beginLine, const std::string& reason) {
@@ -365,7 +364,9 @@ private:
         int depth = 1;
         while (depth > 0 && !lines_.atEnd()) {
             const auto line = lines_.next(continuation_);
-            depth += isCardLine(line, "BEGIN") ? 1 : isCardLine(line, "END") ? -1 : 0;
+            depth += isCardLine(line, "BEGIN", probe_) ? 1
+                     : isCardLine(line, "END", probe_) ? -1
+                                                       : 0;
         }
     }
 
@@ -464,7 +465,7 @@ private:
             while (joined_.ends_with('=') && !lines_.atEnd()) {
                 const auto mark = lines_.mark();
                 const auto next = lines_.next(continuation_);
-                if (isCardLine(next, "END") || isCardLine(next, "BEGIN")) {
+                if (isCardLine(next, "END", probe_) || isCardLine(next, "BEGIN", probe_)) {
                     lines_.reset(mark);
                     break;
                 }
@@ -492,6 +493,7 @@ private:
     std::vector<VcardSkip> skipped_;
     VcardCard card_;
     ContentLine content_;
+    ContentLine probe_; // a line looked at ahead of the current one
     std::vector<VcardParameter> parameters_;
     std::deque<std::string> decodedParameters_; // stable addresses for the views above
     // The current line when it was folded, the lines a value goes on in, and the value's stages.
