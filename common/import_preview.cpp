@@ -81,15 +81,14 @@ ImportPreview previewImport(const BookImage& book, std::span<const std::string_v
     }
     for (int file = 0; file < static_cast<int>(files.size()); ++file) {
         const auto skips = readVcards(files[file], [&](const VcardCard& card, int line) {
-            PreviewEntry entry{contactFromVcard(card), true, file, line};
-            if (known.meet(entry.contact.record.bytes())) {
-                entry.contact.remarks.insert(entry.contact.remarks.begin(),
-                                             {RemarkKind::duplicate, {}, {}});
+            auto& entry = preview.entries.emplace_back(
+                PreviewEntry{contactFromVcard(card), true, file, line});
+            const bool duplicate = known.meet(entry.contact.record.bytes());
+            if (duplicate) {
+                auto& remarks = entry.contact.remarks;
+                remarks.insert(remarks.begin(), {RemarkKind::duplicate, {}, {}});
             }
-            entry.ticked = entry.contact.storable() &&
-                           (entry.contact.remarks.empty() ||
-                            entry.contact.remarks.front().kind != RemarkKind::duplicate);
-            preview.entries.push_back(std::move(entry));
+            entry.ticked = !duplicate && entry.contact.storable();
         });
         for (const auto& skip : skips) {
             preview.skipped.push_back({file, skip});

@@ -4,18 +4,19 @@
 
 namespace marunda {
 
-namespace {
-
-char upper(char c) {
+char asciiUpper(char c) {
     return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
 }
 
 bool sameIgnoringCase(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
-                                              [](char x, char y) { return upper(x) == upper(y); });
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return asciiUpper(x) == asciiUpper(y);
+           });
 }
 
-} // namespace
+bool startsIgnoringCase(std::string_view text, std::string_view prefix) {
+    return text.size() >= prefix.size() && sameIgnoringCase(text.substr(0, prefix.size()), prefix);
+}
 
 std::string_view VcardProperty::group() const {
     return card_->text(card_->properties_[index_].group);
@@ -62,7 +63,7 @@ VcardCard::Piece VcardCard::keep(std::string_view text, bool upperCase) {
     text_.append(text);
     if (upperCase) {
         std::transform(text_.end() - static_cast<std::ptrdiff_t>(text.size()), text_.end(),
-                       text_.end() - static_cast<std::ptrdiff_t>(text.size()), upper);
+                       text_.end() - static_cast<std::ptrdiff_t>(text.size()), asciiUpper);
     }
     return piece;
 }

@@ -92,6 +92,11 @@ private:
     std::vector<StoredParameter> parameters_;
 };
 
+// vCard's names and words (types, character sets, "VCARD") are the same in any ASCII case.
+char asciiUpper(char c);
+bool sameIgnoringCase(std::string_view a, std::string_view b);
+bool startsIgnoringCase(std::string_view text, std::string_view prefix);
+
 // Text as vCard escapes it: a line break (CR LF, CR or LF) as "\n", and "\\", "\,", "\;".
 std::string escapeVcardText(std::string_view text);
 // The text of an escaped value: "\n" (or "\N") is a line break, stored as CR LF as the suite's

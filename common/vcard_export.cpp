@@ -11,13 +11,8 @@
 namespace marunda {
 
 bool isVcardFileName(std::string_view name) {
-    if (name.size() < kVcardExtension.size()) {
-        return false;
-    }
-    const auto tail = name.substr(name.size() - kVcardExtension.size());
-    return std::equal(tail.begin(), tail.end(), kVcardExtension.begin(), [](char a, char b) {
-        return (a >= 'A' && a <= 'Z' ? static_cast<char>(a - 'A' + 'a') : a) == b;
-    });
+    return name.size() >= kVcardExtension.size() &&
+           sameIgnoringCase(name.substr(name.size() - kVcardExtension.size()), kVcardExtension);
 }
 
 std::filesystem::path vcardTarget(std::string_view folder, std::string_view name) {

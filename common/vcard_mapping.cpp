@@ -7,7 +7,6 @@
 #include "common/vcard_date.h"
 
 #include <algorithm>
-#include <cctype>
 #include <charconv>
 
 namespace marunda {
@@ -146,37 +145,23 @@ private:
     std::string unstorable_;
 };
 
-bool sameIgnoringCase(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) ==
-                      std::tolower(static_cast<unsigned char>(y));
-           });
-}
-
-bool startsIgnoringCase(std::string_view text, std::string_view prefix) {
-    return text.size() >= prefix.size() && sameIgnoringCase(text.substr(0, prefix.size()), prefix);
-}
-
-// The non-empty parts of a structured value, in the order given, joined.
-std::string joinedParts(std::string_view value, std::initializer_list<std::size_t> order,
-                        std::string_view separator) {
+// The non-empty parts of a structured value joined, in the order given (all, in their own order,
+// when none is given).
+std::string joinedParts(std::string_view value, std::string_view separator,
+                        std::initializer_list<std::size_t> order = {}) {
     const auto parts = vcardComponents(value);
     std::string out;
-    for (const auto k : order) {
+    const auto take = [&](std::size_t k) {
         if (k < parts.size() && !isBlank(parts[k])) {
             out.append(out.empty() ? "" : separator).append(parts[k]);
         }
-    }
-    return out;
-}
-
-std::string allParts(std::string_view value, std::string_view separator) {
-    std::string out;
-    for (const auto& part : vcardComponents(value)) {
-        if (!isBlank(part)) {
-            out.append(out.empty() ? "" : separator).append(part);
+    };
+    if (order.size() == 0) {
+        for (std::size_t k = 0; k < parts.size(); ++k) {
+            take(k);
         }
     }
+    std::for_each(order.begin(), order.end(), take);
     return out;
 }
 
@@ -249,62 +234,72 @@ struct Gathered {
     std::vector<std::pair<std::string, std::string>> extras; // label, text
 };
 
+// The properties whose text goes where it is, unchanged.
+const std::pair<std::string_view, std::vector<std::string> Gathered::*> kPlainTexts[] = {
+    {"FN", &Gathered::names},
+    {"EMAIL", &Gathered::emails},
+    {"NOTE", &Gathered::notes},
+    {"URL", &Gathered::urls},
+    {"X-ICQ", &Gathered::icqs},
+    {kTaxOfficeProperty, &Gathered::taxOffices},
+    {kTaxNumberProperty, &Gathered::taxNumbers},
+    {kBirthdayTextProperty, &Gathered::birthdayTexts},
+};
+
+// The properties without a field, with their labels in Notlar.
+const std::pair<std::string_view, const char*> kLabelled[] = {
+    {"TITLE", "Ünvan:"},
+    {"ROLE", "Görev:"},
+    {"NICKNAME", "Takma ad:"},
+};
+
+void add(std::vector<std::string>& to, std::string value) {
+    if (!isBlank(value)) {
+        to.push_back(std::move(value));
+    }
+}
+
+// The properties that need more than their text.
+void gatherSpecial(Gathered& g, const VcardProperty& p, std::string_view version) {
+    const auto name = p.name();
+    if (name == "N" && g.structuredName.empty()) {
+        g.structuredName = joinedParts(p.value(), " ", {3, 1, 2, 0, 4});
+    } else if (name == "ORG") {
+        add(g.organisations, joinedParts(p.value(), ", "));
+    } else if (name == "ADR") {
+        add(g.addresses, joinedParts(p.value(), ", "));
+    } else if (name == "TEL") {
+        if (auto phone = phoneText(p, version); !isBlank(phone)) {
+            (p.hasType("FAX") ? g.faxes : g.phones).push_back({preference(p), std::move(phone)});
+        }
+    } else if (name == "BDAY" && !isBlank(p.value())) {
+        g.birthdays.emplace_back(unescapeVcardText(p.value()),
+                                 p.parameterValue("X-APPLE-OMIT-YEAR").value_or(""));
+    } else if (name == "IMPP") {
+        if (auto icq = icqNumber(p)) {
+            add(g.icqs, *icq);
+        } else if (auto text = unescapeVcardText(p.value()); !isBlank(text)) {
+            g.extras.emplace_back("Anlık ileti:", std::move(text));
+        }
+    }
+}
+
 Gathered gather(const VcardCard& card) {
     Gathered g;
     for (std::size_t k = 0; k < card.size(); ++k) {
         const auto p = card[k];
-        const auto name = p.name();
-        const auto text = [&] {
-            return unescapeVcardText(p.value());
-        };
-        const auto add = [&](std::vector<std::string>& to, std::string value) {
-            if (!isBlank(value)) {
-                to.push_back(std::move(value));
+        const auto plain =
+            std::ranges::find(kPlainTexts, p.name(), [](auto& e) { return e.first; });
+        const auto labelled =
+            std::ranges::find(kLabelled, p.name(), [](auto& e) { return e.first; });
+        if (plain != std::end(kPlainTexts)) {
+            add(g.*(plain->second), unescapeVcardText(p.value()));
+        } else if (labelled != std::end(kLabelled)) {
+            if (auto text = unescapeVcardText(p.value()); !isBlank(text)) {
+                g.extras.emplace_back(labelled->second, std::move(text));
             }
-        };
-        if (name == "FN") {
-            add(g.names, text());
-        } else if (name == "N" && g.structuredName.empty()) {
-            g.structuredName = joinedParts(p.value(), {3, 1, 2, 0, 4}, " ");
-        } else if (name == "ORG") {
-            add(g.organisations, allParts(p.value(), ", "));
-        } else if (name == "TEL") {
-            if (auto phone = phoneText(p, card.version()); !isBlank(phone)) {
-                (p.hasType("FAX") ? g.faxes : g.phones)
-                    .push_back({preference(p), std::move(phone)});
-            }
-        } else if (name == "EMAIL") {
-            add(g.emails, text());
-        } else if (name == "ADR") {
-            add(g.addresses, allParts(p.value(), ", "));
-        } else if (name == "BDAY") {
-            if (!isBlank(p.value())) {
-                g.birthdays.emplace_back(text(),
-                                         p.parameterValue("X-APPLE-OMIT-YEAR").value_or(""));
-            }
-        } else if (name == kBirthdayTextProperty) {
-            add(g.birthdayTexts, text());
-        } else if (name == "NOTE") {
-            add(g.notes, text());
-        } else if (name == "URL") {
-            add(g.urls, text());
-        } else if (name == "X-ICQ") {
-            add(g.icqs, text());
-        } else if (name == "IMPP") {
-            if (auto icq = icqNumber(p)) {
-                add(g.icqs, *icq);
-            } else if (!isBlank(text())) {
-                g.extras.emplace_back("Anlık ileti:", text());
-            }
-        } else if (name == kTaxOfficeProperty) {
-            add(g.taxOffices, text());
-        } else if (name == kTaxNumberProperty) {
-            add(g.taxNumbers, text());
-        } else if (name == "TITLE" || name == "ROLE" || name == "NICKNAME") {
-            const auto label = name == "TITLE" ? "Ünvan:" : name == "ROLE" ? "Görev:" : "Takma ad:";
-            if (!isBlank(text())) {
-                g.extras.emplace_back(label, text());
-            }
+        } else {
+            gatherSpecial(g, p, card.version());
         }
     }
     return g;

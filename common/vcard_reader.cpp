@@ -11,15 +11,6 @@ namespace marunda {
 
 namespace {
 
-char upper(char c) {
-    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
-}
-
-bool sameIgnoringCase(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
-                                              [](char x, char y) { return upper(x) == upper(y); });
-}
-
 std::string_view trimmed(std::string_view text) {
     const auto first = text.find_first_not_of(" \t");
     if (first == std::string_view::npos) {
@@ -93,7 +84,7 @@ int hexDigit(char c) {
     if (c >= '0' && c <= '9') {
         return c - '0';
     }
-    const char u = upper(c);
+    const char u = asciiUpper(c);
     return u >= 'A' && u <= 'F' ? u - 'A' + 10 : -1;
 }
 
