@@ -378,7 +378,7 @@ private:
                 charset = charsetNamed(unquoted(raw.value));
             } else if (raw.name.empty() || sameIgnoringCase(raw.name, "TYPE")) {
                 addTypes(raw.value);
-            } else if (!raw.name.empty()) {
+            } else {
                 parameters_.push_back({raw.name, parameterText(raw.value)});
             }
         }
