@@ -145,6 +145,10 @@ bool isUtf8(std::string_view bytes) {
             i += 8; // plain ASCII, eight at a time
             continue;
         }
+        if (static_cast<unsigned char>(bytes[i]) < 0x80) {
+            ++i;
+            continue;
+        }
         int extra = 0;
         if (!utf8At(bytes, i, extra)) {
             return false;
@@ -227,6 +231,13 @@ namespace {
 template <class Take> void eachCharacter(std::string_view utf8, Take take) {
     std::size_t i = 0;
     while (i < utf8.size()) {
+        if (const auto byte = static_cast<unsigned char>(utf8[i]); byte < 0x80) {
+            if (!take(char32_t{byte})) {
+                return;
+            }
+            ++i;
+            continue;
+        }
         int extra = 0;
         const auto ch = utf8At(utf8, i, extra);
         if (!take(ch.value_or(U'\uFFFD'))) {

@@ -12,11 +12,16 @@ namespace marunda {
 namespace {
 
 std::string_view trimmed(std::string_view text) {
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos) {
-        return {};
+    const auto blank = [](char c) {
+        return c == ' ' || c == '\t';
+    };
+    while (!text.empty() && blank(text.front())) {
+        text.remove_prefix(1);
     }
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+    while (!text.empty() && blank(text.back())) {
+        text.remove_suffix(1);
+    }
+    return text;
 }
 
 // UTF-16 text (after its byte-order mark) as UTF-8; an unpaired surrogate becomes U+FFFD.
@@ -217,8 +222,10 @@ struct ContentLine {
 // ";" or ":" belongs to it. False when the line has no ":" or no name.
 bool splitLine(std::string_view line, ContentLine& out) {
     out.parameters.clear();
-    const auto headEnd = line.find_first_of(";:");
-    if (headEnd == std::string_view::npos) {
+    const auto headEnd = static_cast<std::size_t>(
+        std::find_if(line.begin(), line.end(), [](char c) { return c == ';' || c == ':'; }) -
+        line.begin());
+    if (headEnd == line.size()) {
         return false;
     }
     const auto head = trimmed(line.substr(0, headEnd));
