@@ -102,7 +102,7 @@ void Pasta::paintEvent(QPaintEvent* event) {
 
 // Any button moves the window, as its title bar would.
 void Pasta::mousePressEvent(QMouseEvent* event) {
-    startDrag(event->globalPosition().toPoint());
+    startDrag(event->globalPosition().toPoint(), event->button());
 }
 
 // Hidden for good: nothing shows it again while the program runs.
