@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QMenu>
 #include <QProcess>
+#include <QRawFont>
 #include <QScreen>
 
 namespace {
@@ -62,6 +63,20 @@ private slots:
             QCOMPARE(screen.pixel(origin + corner), behind);
         }
         QVERIFY(screen.pixel(origin + QPoint(171, 2)) != behind);
+    }
+
+    // Every letter of the greeting, and every Turkish one that a name may hold, in the
+    // greeting's own face: none drawn in a stand-in typeface.
+    void greetingIsInOneFace() {
+        const QRawFont face = QRawFont::fromFont(pasta()->font(), QFontDatabase::Latin);
+        QString text = "çÇğĞıİöÖşŞüÜ…";
+        for (const auto& line : pasta()->lines()) {
+            text += line.text;
+        }
+        for (const QChar letter : text) {
+            QVERIFY2(face.supportsCharacter(letter),
+                     qPrintable(QString(letter) + " in " + face.familyName()));
+        }
     }
 
     // Whatever button dragged, the next left drag starts where the pointer is and the next
