@@ -4,6 +4,7 @@
 #include "common/text_rules.h"
 
 #include <algorithm>
+#include <string>
 
 namespace marunda {
 namespace {
@@ -30,6 +31,9 @@ const EndingRule* ruleFor(char32_t letter) {
     }
     return nullptr;
 }
+
+// Before each person's line of the greeting.
+const std::string kPersonIndent(6, ' ');
 
 // A block of telefon.dat read whole; records fill it from its start.
 constexpr int kScanBlockPages = 1024;
@@ -98,7 +102,15 @@ std::string genitiveEnding(std::string_view displayName) {
 }
 
 std::string personLine(std::string_view displayName) {
-    return "      " + std::string(displayName) + genitiveEnding(displayName);
+    return personLine(displayName, displayName);
+}
+
+std::string personLine(std::string_view displayName, std::string_view shown) {
+    return kPersonIndent + std::string(shown) + genitiveEnding(displayName);
+}
+
+std::string othersLine(int count) {
+    return kPersonIndent + "ve " + std::to_string(count) + " kişi daha";
 }
 
 Result<std::vector<std::string>> scanBirthdays(const RecordStore& store,
