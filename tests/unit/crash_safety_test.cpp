@@ -310,7 +310,7 @@ std::vector<Operation> operations() {
         // The start-up cannot complete the torn record; the save must not land on it.
         {"new record after a failed repair",
          [](const TempFolder& dir) {
-             threePeople(dir, 4, "abc");
+             threePeople(dir, 5, "abc");
              dir.write("telefon.dat", bookOf(kThree) + "Deniz");
          },
          [](const RecordStore& s) {
