@@ -1,6 +1,7 @@
 #include "common/birthday_scan.h"
 
 #include "common/cp1254.h"
+#include "common/file_io.h"
 #include "common/text_rules.h"
 
 #include <algorithm>
@@ -119,9 +120,15 @@ Result<std::vector<std::string>> scanBirthdays(const RecordStore& store,
     if (!counter) {
         return counter.error();
     }
+    int lastPage = counter.value() - 1;
+    // A torn last record (an interrupted save) is greeted as Telefon's start-up counts and shows
+    // it: completed with blanks, however far the counter lags behind it. Only in memory.
+    if (const auto size = fileSize(store.file(kBookFile)).valueOr(0); size % kRecordSize != 0) {
+        lastPage = std::max(lastPage, pagesOnDisk(size));
+    }
     std::vector<std::string> names;
     const auto keys = greetedKeys(today);
-    auto read = store.scanBook(counter.value() - 1, kScanBlockPages, [&](const BookImage& block) {
+    auto read = store.scanBook(lastPage, kScanBlockPages, [&](const BookImage& block) {
         appendBirthdayNames(block, kMaxPage, keys, names);
     });
     if (!read) {

@@ -41,6 +41,7 @@ std::string othersLine(int count);
 
 // The display names of pages 1 to counter - 1 whose birthday is greeted today, in page order:
 // the counter from bilgi.dat, then those pages of telefon.dat from one opening, in large blocks.
+// A torn last record counts as Telefon shows it, completed with blanks, even past the counter.
 // An unreadable bilgi.dat or telefon.dat is an error; a missing telefon.dat is created empty, as
 // every reader of the book does. Nothing else is written.
 Result<std::vector<std::string>> scanBirthdays(const RecordStore& store,
