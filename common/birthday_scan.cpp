@@ -1,9 +1,11 @@
 #include "common/birthday_scan.h"
 
 #include "common/cp1254.h"
+#include "common/file_io.h"
 #include "common/text_rules.h"
 
 #include <algorithm>
+#include <string>
 
 namespace marunda {
 namespace {
@@ -30,6 +32,9 @@ const EndingRule* ruleFor(char32_t letter) {
     }
     return nullptr;
 }
+
+// Before each person's line of the greeting.
+const std::string kPersonIndent(6, ' ');
 
 // A block of telefon.dat read whole; records fill it from its start.
 constexpr int kScanBlockPages = 1024;
@@ -98,7 +103,15 @@ std::string genitiveEnding(std::string_view displayName) {
 }
 
 std::string personLine(std::string_view displayName) {
-    return "      " + std::string(displayName) + genitiveEnding(displayName);
+    return personLine(displayName, displayName);
+}
+
+std::string personLine(std::string_view displayName, std::string_view shown) {
+    return kPersonIndent + std::string(shown) + genitiveEnding(displayName);
+}
+
+std::string othersLine(int count) {
+    return kPersonIndent + "ve " + std::to_string(count) + " kişi daha";
 }
 
 Result<std::vector<std::string>> scanBirthdays(const RecordStore& store,
@@ -107,9 +120,15 @@ Result<std::vector<std::string>> scanBirthdays(const RecordStore& store,
     if (!counter) {
         return counter.error();
     }
+    int lastPage = counter.value() - 1;
+    // A torn last record (an interrupted save) is greeted as Telefon's start-up counts and shows
+    // it: completed with blanks, however far the counter lags behind it. Only in memory.
+    if (const auto size = fileSize(store.file(kBookFile)).valueOr(0); size % kRecordSize != 0) {
+        lastPage = std::max(lastPage, pagesOnDisk(size));
+    }
     std::vector<std::string> names;
     const auto keys = greetedKeys(today);
-    auto read = store.scanBook(counter.value() - 1, kScanBlockPages, [&](const BookImage& block) {
+    auto read = store.scanBook(lastPage, kScanBlockPages, [&](const BookImage& block) {
         appendBirthdayNames(block, kMaxPage, keys, names);
     });
     if (!read) {

@@ -33,9 +33,15 @@ std::string genitiveEnding(std::string_view displayName);
 
 // The greeting line of one person: six blanks, the name and its ending.
 std::string personLine(std::string_view displayName);
+// The same with only `shown` of the name (its beginning ended with "…", where the line must be
+// cut), followed by the ending of the whole name.
+std::string personLine(std::string_view displayName, std::string_view shown);
+// The line that stands for `count` people whose lines did not fit, indented as a person's.
+std::string othersLine(int count);
 
 // The display names of pages 1 to counter - 1 whose birthday is greeted today, in page order:
 // the counter from bilgi.dat, then those pages of telefon.dat from one opening, in large blocks.
+// A torn last record counts as Telefon shows it, completed with blanks, even past the counter.
 // An unreadable bilgi.dat or telefon.dat is an error; a missing telefon.dat is created empty, as
 // every reader of the book does. Nothing else is written.
 Result<std::vector<std::string>> scanBirthdays(const RecordStore& store,

@@ -17,14 +17,17 @@ Result<int> appendRecord(const RecordStore& store, const ContactRecord& record) 
         return size.error();
     }
     const std::uint64_t oldSize = size.valueOr(0);
-    // After the last whole record, whatever the counter says: a stale counter must never lead
-    // to an existing contact being overwritten.
-    const int page =
-        counterFor(static_cast<int>(std::min<std::uint64_t>(oldSize / kRecordSize, kMaxPage)));
+    // After the last record on disk, whatever the counter says: a stale counter must never lead
+    // to an existing contact being overwritten. A torn last record that the start-up could not
+    // complete still holds part of a contact: it is completed with blanks in the same write.
+    const int page = counterFor(std::min(pagesOnDisk(oldSize), kMaxPage));
     if (counter.value() >= kMaxPage || page >= kMaxPage) {
         return makeError(ErrorCode::bookFull, std::to_string(page));
     }
-    auto step = store.writePage(page, record);
+    const auto offset = static_cast<std::uint64_t>(page - 1) * kRecordSize;
+    std::string bytes(static_cast<std::size_t>(offset - oldSize), ' ');
+    bytes += record.bytes();
+    auto step = writeFileAt(store.file(kBookFile), oldSize, bytes);
     if (step) {
         step = store.writeNextPage(page + 1);
     }
@@ -49,11 +52,12 @@ Result<int> rewriteRecord(const RecordStore& store, int page, const ContactRecor
     if (stored.value() != opened) {
         return makeError(ErrorCode::changed, std::to_string(page));
     }
-    auto records = store.recordCount();
-    if (!records) {
-        return records;
+    auto size = fileSize(store.file(kBookFile));
+    if (!size && size.error().code != ErrorCode::notFound) {
+        return size.error();
     }
-    if (page > records.value()) {
+    // A torn last page is rewritten in place, whole, like any other.
+    if (page > pagesOnDisk(size.valueOr(0))) {
         return appendRecord(store, record);
     }
     if (auto written = store.writePage(page, record); !written) {

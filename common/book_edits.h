@@ -12,8 +12,9 @@ namespace marunda {
 
 inline constexpr std::string_view kDeleteScratchFile = "sil.txt";
 
-// Writes a new record after the last whole record of telefon.dat (flushed), then raises the
-// counter; returns the page. A full book (the counter cannot be raised past the page) is refused
+// Writes a new record after the last record of telefon.dat (flushed; a torn last record is
+// completed with blanks in front of it, never written over), then raises the counter; returns
+// the page. A full book (the counter cannot be raised past the page) is refused
 // with bookFull before anything is written. When a step fails the record is cut off again, so
 // that a reported failure leaves the book as it was.
 Result<int> appendRecord(const RecordStore& store, const ContactRecord& record);

@@ -6,45 +6,40 @@
 namespace marunda {
 
 Result<int> addContacts(const RecordStore& store, std::span<const ContactRecord> contacts) {
+    const auto bookFile = store.file(kBookFile);
     // The length of telefon.dat says whether they fit, before a 33 MB book is read for nothing.
-    auto held = store.recordCount();
-    if (!held) {
-        return held.error();
+    auto size = fileSize(bookFile);
+    if (!size && size.error().code != ErrorCode::notFound) {
+        return size.error();
     }
-    if (const int room = roomForContacts(held.value());
-        static_cast<long long>(contacts.size()) > room) {
+    const int pages = pagesOnDisk(size.valueOr(0));
+    if (const int room = roomForContacts(pages); static_cast<long long>(contacts.size()) > room) {
         return makeError(ErrorCode::bookFull, std::to_string(room));
     }
-    const auto bookFile = store.file(kBookFile);
-    auto existed = fileExists(bookFile);
-    if (!existed) {
-        return existed.error();
-    }
-    auto image = store.readBook();
-    if (!image) {
-        return image.error();
-    }
-    const std::string& old = image.value().bytes();
-    const int records = image.value().pageCount();
     if (contacts.empty()) {
-        return records + 1;
+        return pages + 1;
     }
-    // A torn last record goes, as a single new record would overwrite it.
-    std::string book = old.substr(0, static_cast<std::size_t>(records) * kRecordSize);
+    auto old = size ? readFile(bookFile) : Result<std::string>(std::string());
+    if (!old) {
+        return old.error();
+    }
+    // A torn last record still holds part of a contact: it is completed with blanks and kept.
+    std::string book = old.value();
+    book.resize(static_cast<std::size_t>(pages) * kRecordSize, ' ');
     book.reserve(book.size() + contacts.size() * kRecordSize);
     for (const auto& contact : contacts) {
         book.append(contact.bytes());
     }
-    const PreviousContents previous{existed.value(), old};
+    const PreviousContents previous{size.ok(), old.value()};
     if (auto replaced = replaceFile(bookFile, book, &previous); !replaced) {
         return replaced.error();
     }
     const int added = static_cast<int>(contacts.size());
-    if (auto counted = store.writeNextPage(counterFor(records + added)); !counted) {
-        (void)(existed.value() ? replaceFile(bookFile, old) : removeFile(bookFile));
+    if (auto counted = store.writeNextPage(counterFor(pages + added)); !counted) {
+        (void)(size ? replaceFile(bookFile, old.value()) : removeFile(bookFile));
         return counted.error();
     }
-    return records + 1;
+    return pages + 1;
 }
 
 } // namespace marunda

@@ -8,7 +8,8 @@
 
 namespace marunda {
 
-// Adds the contacts after the last whole record as one change, all or none: telefon.dat is
+// Adds the contacts after the last record as one change (a torn last record is completed with
+// blanks in front of them, never written over), all or none: telefon.dat is
 // replaced at once by the old records followed by the new ones, then the counter follows. Should
 // the counter fail, the old telefon.dat is put back, so that a reported failure leaves the book as
 // it was; after a crash the next start counts the records on disk, so the book holds all of them

@@ -1,5 +1,7 @@
 #include "common/delimited_text.h"
 
+#include <algorithm>
+
 namespace marunda {
 namespace {
 
@@ -91,6 +93,17 @@ Result<std::vector<std::string>> readDelimited(std::string_view text, std::size_
         texts.push_back(std::move(item.text));
     }
     return texts;
+}
+
+std::string logFolderItem(std::string_view text) {
+    std::string_view line = text.substr(0, std::min(text.find_first_of("\r\n"), text.size()));
+    const auto start = line.find_first_not_of(" \t");
+    line = start == std::string_view::npos ? std::string_view{} : line.substr(start);
+    if (line.starts_with('"')) {
+        const auto items = readDelimitedItems(line, 1);
+        return items.empty() ? std::string{} : items[0].text;
+    }
+    return std::string(line.substr(0, line.find_last_not_of(" \t") + 1));
 }
 
 std::string quotedItem(std::string_view text) {

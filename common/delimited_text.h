@@ -24,6 +24,11 @@ std::vector<DelimitedItem> readDelimitedItems(std::string_view text,
 // Exactly the first `count` items, or ErrorCode::fewerItems.
 Result<std::vector<std::string>> readDelimited(std::string_view text, std::size_t count);
 
+// The folder an installation log names: a quoted first item whole, without its quotes; an
+// unquoted one, as installers wrote it, is the whole first line, commas included, without the
+// blanks around it. Empty when the log names none.
+std::string logFolderItem(std::string_view text);
+
 std::string quotedItem(std::string_view text);
 // Joins already formatted items (numbers bare, strings through quotedItem) into one CR LF line.
 std::string delimitedLine(const std::vector<std::string>& items);

@@ -19,17 +19,36 @@ bool writableByMode(int fd) {
     return ::fstat(fd, &info) == 0 && (info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) != 0;
 }
 
+// Opens `file` for writing and tells whether this call created it: a fresh file is made with
+// O_EXCL, so that the answer is certain, and an existing one is opened without O_CREAT.
+int openForWriting(const std::filesystem::path& file, FileHandle::Mode mode, bool& created) {
+    const int access = mode == FileHandle::Mode::readWrite ? O_RDWR : O_WRONLY;
+    const int existing = mode == FileHandle::Mode::create ? access | O_TRUNC : access;
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        const int fd = ::open(file.c_str(), access | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        created = fd >= 0;
+        if (fd >= 0 || errno != EEXIST || mode == FileHandle::Mode::createNew) {
+            return fd;
+        }
+        const int opened = ::open(file.c_str(), existing | O_CLOEXEC);
+        if (opened >= 0 || errno != ENOENT) {
+            return opened;
+        }
+        // Removed in between, or a link to nothing yet: try once more, then as before.
+    }
+    return ::open(file.c_str(), existing | O_CREAT | O_CLOEXEC, 0666);
+}
+
 } // namespace
 
 Result<void> FileHandle::open(const std::filesystem::path& file, Mode mode) {
     close();
     path_ = file;
-    const int flags = mode == Mode::read        ? O_RDONLY
-                      : mode == Mode::readWrite ? O_RDWR | O_CREAT
-                      : mode == Mode::createNew ? O_WRONLY | O_CREAT | O_EXCL
-                                                : O_WRONLY | O_CREAT | O_TRUNC;
+    bool created = false;
     const bool refused = mode != Mode::read && file_faults::nextCallFails();
-    fd_ = refused ? -1 : ::open(file.c_str(), flags | O_CLOEXEC, 0666);
+    fd_ = refused              ? -1
+          : mode == Mode::read ? ::open(file.c_str(), O_RDONLY | O_CLOEXEC)
+                               : openForWriting(file, mode, created);
     if (fd_ < 0) {
         const auto code = errno == ENOENT && mode == Mode::read ? ErrorCode::notFound
                           : mode == Mode::read                  ? ErrorCode::unreadable
@@ -38,6 +57,10 @@ Result<void> FileHandle::open(const std::filesystem::path& file, Mode mode) {
     }
     if (mode != Mode::read && !writableByMode(fd_)) {
         close();
+        // A file made only to be refused is not left behind.
+        if (created) {
+            ::unlink(file.c_str());
+        }
         return makeError(ErrorCode::unwritable, pathText(file));
     }
     return {};

@@ -72,7 +72,7 @@ int roomForContacts(int records) {
 
 ImportPreview previewImport(const BookImage& book, std::span<const std::string_view> files) {
     ImportPreview preview;
-    preview.room = roomForContacts(book.pageCount());
+    preview.room = roomForContacts(pagesOnDisk(book.bytes().size()));
     const auto cards = cardsIn(files);
     preview.entries.reserve(cards);
     KnownContacts known(static_cast<std::size_t>(book.pageCount()) + cards);

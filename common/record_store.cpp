@@ -31,6 +31,11 @@ int counterFor(int records) {
     return std::min(records + 1, kMaxPage);
 }
 
+int pagesOnDisk(std::uint64_t bytes) {
+    return static_cast<int>(
+        std::min<std::uint64_t>((bytes + kRecordSize - 1) / kRecordSize, INT32_MAX));
+}
+
 std::string counterFileBytes(int counter) {
     return delimitedLine({std::to_string(counter), quotedItem(kFormatMarker)});
 }
@@ -145,7 +150,12 @@ Result<void> RecordStore::scanBook(int count, int blockPages,
     const auto limit = static_cast<std::uint64_t>(std::max(count, 0)) * kRecordSize;
     auto read =
         readFileInBlocks(file(kBookFile), limit, static_cast<std::size_t>(blockPages) * kRecordSize,
-                         [&](std::string&& piece) { take(BookImage(std::move(piece))); });
+                         [&](std::string&& piece) {
+                             if (const auto torn = piece.size() % kRecordSize; torn != 0) {
+                                 piece.append(kRecordSize - torn, ' ');
+                             }
+                             take(BookImage(std::move(piece)));
+                         });
     if (!read && read.error().code == ErrorCode::notFound) {
         createMissingBook();
         return {};
@@ -179,8 +189,7 @@ Result<int> RecordStore::completeTornRecord() const {
             return padded.error();
         }
     }
-    return static_cast<int>(
-        std::min<std::uint64_t>((size.value() + kRecordSize - 1) / kRecordSize, INT32_MAX));
+    return pagesOnDisk(size.value());
 }
 
 Result<void> RecordStore::createDataFiles() const {

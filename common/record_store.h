@@ -4,6 +4,7 @@
 #include "common/contact_record.h"
 #include "common/result.h"
 
+#include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -21,6 +22,9 @@ inline constexpr std::string_view kFormatMarker = "17";
 // The next-page counter of a book of `records` whole records: the page after the last, held at
 // kMaxPage by a full book.
 int counterFor(int records);
+// The pages a telefon.dat of `bytes` bytes shows: its whole records and a torn last one, which
+// reads as completed with blanks.
+int pagesOnDisk(std::uint64_t bytes);
 // The bytes of bilgi.dat for a counter.
 std::string counterFileBytes(int counter);
 // The first item of bilgi.dat as a page counter: badFormat or outOfRange when it is not one.
@@ -57,7 +61,8 @@ public:
     // readPage reads them.
     Result<BookImage> readFirstPages(int count) const;
     // Pages 1..count handed on in blocks of `blockPages` pages from one opening, each block
-    // before the next is read. A missing book is created, as readPage does, and holds nothing.
+    // before the next is read; a torn last page comes completed with blanks, as readPage reads
+    // it. A missing book is created, as readPage does, and holds nothing.
     Result<void> scanBook(int count, int blockPages,
                           const std::function<void(const BookImage&)>& take) const;
     // Opening the book creates it when it is missing; a folder that cannot take the file still

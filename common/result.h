@@ -16,6 +16,7 @@ enum class ErrorCode {
     bookFull,   // the next-page counter cannot be raised any further
     changed,    // what was read earlier is no longer what the file holds
     oldFormat,  // the data files are of the previous format and must be converted first
+    ambiguous,  // the data files read as either format, and nothing tells which they are
 };
 
 struct Error {

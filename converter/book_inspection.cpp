@@ -3,6 +3,7 @@
 #include "common/contact_record.h"
 #include "common/delimited_text.h"
 #include "common/file_io.h"
+#include "common/password_file.h"
 #include "common/record_store.h"
 #include "converter/contact_record16.h"
 
@@ -42,13 +43,17 @@ std::size_t pagesToCarry(std::size_t bookSize, int counter) {
     return std::min(present, static_cast<std::size_t>(counter - 1));
 }
 
-// A 1.7 book that lost its marker: its length is that of 1020-byte records for the counter and
-// not that of 790-byte ones (a 1.6 file may hold records beyond the counter).
-bool holds17Records(std::size_t bookSize, int counter) {
+enum class Reading { as16, as17, either };
+
+// What the length of telefon.dat says beside the counter (see inspectBook).
+Reading readingOf(std::size_t bookSize, int counter) {
     const auto pages = static_cast<std::size_t>(counter - 1);
-    const bool fits17 = pages > 0 && bookSize == pages * kRecordSize;
-    const bool fits16 = bookSize % kRecordSize16 == 0 && bookSize / kRecordSize16 >= pages;
-    return fits17 && !fits16;
+    if (pages > 0 && bookSize == pages * kRecordSize) {
+        return Reading::as17;
+    }
+    // Whole 1020-byte records for another counter could be either format with a stale counter.
+    const bool whole17 = bookSize > 0 && bookSize % kRecordSize == 0;
+    return whole17 && bookSize != pages * kRecordSize16 ? Reading::either : Reading::as16;
 }
 
 std::string converted(std::string_view book16, std::size_t pages) {
@@ -77,14 +82,20 @@ Result<BookInspection> needOf(int counter, std::optional<std::string> book,
             return BookInspection{BookNeed::marker, pages, {}, true};
         }
     }
-    const auto size = book ? book->size() : 0;
-    if (holds17Records(size, counter)) {
-        return BookInspection{};
+    switch (readingOf(book ? book->size() : 0, counter)) {
+    case Reading::as17:
+        return BookInspection{
+            BookNeed::lostMarker, static_cast<std::size_t>(counter - 1), {}, false};
+    case Reading::either:
+        return makeError(ErrorCode::ambiguous, std::string(kBookFile));
+    case Reading::as16:
+        break;
     }
     // An original of an earlier conversion that differs from this book is never overwritten.
     if (original && *original != book.value_or(std::string())) {
         return makeError(ErrorCode::changed, std::string(kOriginal16));
     }
+    const auto size = book ? book->size() : 0;
     return BookInspection{BookNeed::conversion, pagesToCarry(size, counter),
                           std::move(book).value_or(std::string()), false};
 }
@@ -115,11 +126,16 @@ Result<BookInspection> inspectBook(const fs::path& folder) {
         return original.error();
     }
     auto need = needOf(counter.value(), std::move(book).value(), std::move(original).value());
+    if (!need) {
+        return need;
+    }
     // The 1.6 program could not open a read-only book either: it is left as it is.
-    if (need && need.value().need == BookNeed::conversion && !need.value().fromOriginal &&
+    if (need.value().need == BookNeed::conversion && !need.value().fromOriginal &&
         readOnly(folder / kBookFile)) {
         return makeError(ErrorCode::unwritable, std::string(kBookFile));
     }
+    // Something else than a file under that name (a folder) is not missing: it stays alone.
+    need.value().passwordFileMissing = !fileExists(folder / kPasswordFile).valueOr(true);
     return need;
 }
 

@@ -15,10 +15,10 @@ inline constexpr std::string_view kTemporaryBook = "telefon.tmp";
 inline constexpr std::string_view kOriginal16 = "telefon_16.dat";
 
 enum class BookNeed {
-    nothing,    // converted already: bilgi.dat carries "17", or telefon.dat is a 1.7 book whose
-                // marker was lost
+    nothing,    // converted already: bilgi.dat carries "17"
     conversion, // a 1.6 book, or an interrupted conversion that starts again from the original
     marker,     // telefon.dat holds the conversion of the kept original; only the marker is missing
+    lostMarker, // a 1.7 book whose bilgi.dat lost its marker: the marker is written back
 };
 
 struct BookInspection {
@@ -29,10 +29,18 @@ struct BookInspection {
     std::string book16;
     // book16 comes from the kept original, as telefon.dat is gone or is the converted book.
     bool fromOriginal = false;
+    // There is no data.dat: the work makes one as a first run would, and takes it away again
+    // when it fails.
+    bool passwordFileMissing = false;
 };
 
-// What the book in `folder` needs. Fails (and nothing may be touched) when bilgi.dat is missing
-// or holds no counter, or when a kept original of an earlier conversion belongs to another book.
+// What the book in `folder` needs. The length of telefon.dat is judged against the counter c: a
+// 1.6 book is (c - 1) x 790 bytes, a 1.7 one (c - 1) x 1020; any other length is a 1.6 book with
+// records beyond the counter or a torn last one, unless it is a whole number of 1020-byte
+// records, which a 1.7 book with a stale counter could be as well. Fails (and nothing may be
+// touched) when bilgi.dat is missing or holds no counter, when the length does not tell the
+// formats apart (ambiguous), or when a kept original of an earlier conversion belongs to another
+// book.
 Result<BookInspection> inspectBook(const std::filesystem::path& folder);
 
 } // namespace marunda::converter

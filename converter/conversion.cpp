@@ -3,10 +3,12 @@
 #include "common/contact_record.h"
 #include "common/file_handle.h"
 #include "common/file_io.h"
+#include "common/password_file.h"
 #include "common/record_store.h"
 #include "converter/contact_record16.h"
 
 #include <algorithm>
+#include <array>
 #include <system_error>
 
 namespace marunda::converter {
@@ -76,58 +78,65 @@ Result<void> keepOriginal(const fs::path& folder, const BookInspection& inspecti
     return exists.value() ? atomicRename(folder / kBookFile, folder / kOriginal16) : Result<void>();
 }
 
+Result<void> createPasswordFile(const fs::path& folder, const BookInspection& inspection) {
+    return inspection.passwordFileMissing ? PasswordFile(folder).createIfMissing() : Result<void>();
+}
+
 Result<void> writeMarker(const fs::path& folder, const BookInspection& inspection) {
     return RecordStore(folder).writeNextPage(counterFor(static_cast<int>(inspection.pages)));
 }
 
-// After a failed step: telefon.tmp goes, and a 1.6 book renamed in this run comes back.
+// After a failed step: telefon.tmp goes, a 1.6 book renamed in this run comes back, and a
+// data.dat made in this run goes.
 void undo(const fs::path& folder, const BookInspection& inspection) {
     (void)removeFile(folder / kTemporaryBook);
     if (inspection.need == BookNeed::conversion && !inspection.fromOriginal &&
         fileExists(folder / kOriginal16).valueOr(false)) {
         (void)atomicRename(folder / kOriginal16, folder / kBookFile);
     }
+    if (inspection.passwordFileMissing) {
+        (void)removeFile(folder / kPasswordFile);
+    }
+}
+
+// What an interrupted run left: its telefon.tmp and the temporaries of the files it replaces.
+void clearLeftovers(const fs::path& folder) {
+    (void)removeFile(folder / kTemporaryBook);
+    static constexpr std::array<std::string_view, 2> kReplaced{kCounterFile, kPasswordFile};
+    removeLeftoverTemporaries(folder, kReplaced);
 }
 
 } // namespace
 
 std::vector<ConversionStep> conversionSteps(const fs::path& folder,
                                             const BookInspection& inspection, Progress progress) {
-    switch (inspection.need) {
-    case BookNeed::nothing:
+    if (inspection.need == BookNeed::nothing) {
         return {};
-    case BookNeed::marker:
-        return {
-            {"remove a stale telefon.tmp",
-             [folder] {
-                 return removeFile(folder / kTemporaryBook);
+    }
+    std::vector<ConversionStep> steps;
+    if (inspection.need == BookNeed::conversion) {
+        steps = {
+            {"write telefon.tmp",
+             [folder, &inspection, progress] {
+                 return writeTemporaryBook(folder, inspection, progress);
              }},
-            {"mark bilgi.dat",
+            {"keep the 1.6 original",
              [folder, &inspection] {
-                 return writeMarker(folder, inspection);
+                 return keepOriginal(folder, inspection);
+             }},
+            {"rename telefon.tmp",
+             [folder] {
+                 return atomicRename(folder / kTemporaryBook, folder / kBookFile);
              }},
         };
-    case BookNeed::conversion:
-        break;
     }
-    return {
-        {"write telefon.tmp",
-         [folder, &inspection, progress] {
-             return writeTemporaryBook(folder, inspection, progress);
-         }},
-        {"keep the 1.6 original",
-         [folder, &inspection] {
-             return keepOriginal(folder, inspection);
-         }},
-        {"rename telefon.tmp",
-         [folder] {
-             return atomicRename(folder / kTemporaryBook, folder / kBookFile);
-         }},
-        {"mark bilgi.dat",
-         [folder, &inspection] {
-             return writeMarker(folder, inspection);
-         }},
-    };
+    steps.push_back({"make a missing data.dat", [folder, &inspection] {
+                         return createPasswordFile(folder, inspection);
+                     }});
+    steps.push_back({"mark bilgi.dat", [folder, &inspection] {
+                         return writeMarker(folder, inspection);
+                     }});
+    return steps;
 }
 
 Result<Outcome> convertBook(const fs::path& folder, const Progress& progress) {
@@ -138,12 +147,14 @@ Result<Outcome> convertBook(const fs::path& folder, const Progress& progress) {
     if (inspection.value().need == BookNeed::nothing) {
         return Outcome::alreadyConverted;
     }
+    clearLeftovers(folder);
     auto done =
         runSteps(folder, inspection.value(), conversionSteps(folder, inspection.value(), progress));
     if (!done) {
         return done.error();
     }
-    return Outcome::converted;
+    return inspection.value().need == BookNeed::lostMarker ? Outcome::markerRestored
+                                                           : Outcome::converted;
 }
 
 Result<void> runSteps(const fs::path& folder, const BookInspection& inspection,

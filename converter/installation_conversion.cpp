@@ -1,12 +1,31 @@
 #include "converter/installation_conversion.h"
 
+#include "common/file_io.h"
+#include "common/record_store.h"
 #include "converter/installation_log.h"
+
+#include <system_error>
 
 namespace marunda::converter {
 namespace fs = std::filesystem;
 
-Result<Outcome> convertInstallation(const fs::path& windowsFolder, const Progress& progress) {
+namespace {
+
+bool holdsPreviousFormat(const fs::path& folder) {
+    auto bilgi = readFile(folder / kCounterFile);
+    return bilgi && isPreviousFormatCounter(bilgi.value());
+}
+
+} // namespace
+
+Result<Outcome> convertInstallation(const fs::path& windowsFolder, const Progress& progress,
+                                    const fs::path& ownFolder) {
     auto folder = readInstalledFolder(windowsFolder);
+    std::error_code ec;
+    const bool named = folder && fs::is_directory(folder.value(), ec);
+    if (!named && !ownFolder.empty() && holdsPreviousFormat(ownFolder)) {
+        return convertBook(ownFolder, progress);
+    }
     if (!folder) {
         return folder.error();
     }

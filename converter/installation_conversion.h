@@ -9,9 +9,12 @@
 // Windows folder and both checking the marker first, so that no book is ever converted twice.
 namespace marunda::converter {
 
-// Donusturucu's: the log stays in place, so a second run finds the book converted.
+// Donusturucu's: the log stays in place, so a second run finds the book converted. Where no log
+// names a folder that is there, a book of the previous format in `ownFolder` (when given) is
+// converted instead: Telefon sends the user here for such a book in its own folder.
 Result<Outcome> convertInstallation(const std::filesystem::path& windowsFolder,
-                                    const Progress& progress = {});
+                                    const Progress& progress = {},
+                                    const std::filesystem::path& ownFolder = {});
 
 // The installer's, in two calls around its information message. Whether the log names a 1.6
 // book that waits for conversion; false without a log or when the folder cannot be read.

@@ -13,12 +13,13 @@ Result<std::filesystem::path> readInstalledFolder(const std::filesystem::path& w
     if (!bytes) {
         return bytes.error();
     }
-    const auto items = readDelimitedItems(bytes.value(), 1);
-    if (items.empty() || items[0].text.empty()) {
+    // Read as the 1.7 log is: a folder with a comma in it is one folder.
+    const auto folder = logFolderItem(bytes.value());
+    if (folder.empty()) {
         return makeError(ErrorCode::badFormat, std::string(kLog16));
     }
     // The log is code page 1254 text; a path from UTF-8 means the same on every system.
-    const auto utf8 = decodeCp1254(items[0].text);
+    const auto utf8 = decodeCp1254(folder);
     return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
 }
 

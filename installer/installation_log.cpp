@@ -4,8 +4,6 @@
 #include "common/delimited_text.h"
 #include "common/file_io.h"
 
-#include <algorithm>
-
 namespace marunda::installer {
 
 bool loggableFolder(std::string_view folder) {
@@ -28,32 +26,12 @@ Result<void> writeInstallationLog(const std::filesystem::path& windowsFolder,
     return written;
 }
 
-namespace {
-
-std::string_view firstLine(std::string_view text) {
-    return text.substr(0, std::min(text.find_first_of("\r\n"), text.size()));
-}
-
-std::string_view withoutLeadingBlanks(std::string_view text) {
-    const auto start = text.find_first_not_of(" \t");
-    return start == std::string_view::npos ? std::string_view{} : text.substr(start);
-}
-
-} // namespace
-
 Result<std::string> readInstallationLog(const std::filesystem::path& windowsFolder) {
     auto bytes = readFile(windowsFolder / kLog17);
     if (!bytes) {
         return bytes.error();
     }
-    const std::string_view line = withoutLeadingBlanks(firstLine(bytes.value()));
-    std::string folder;
-    if (line.starts_with('"')) {
-        const auto items = readDelimitedItems(line, 1);
-        folder = items.empty() ? std::string{} : items[0].text;
-    } else {
-        folder = std::string(line.substr(0, line.find_last_not_of(" \t") + 1));
-    }
+    const auto folder = logFolderItem(bytes.value());
     if (folder.empty()) {
         return makeError(ErrorCode::badFormat, std::string(kLog17));
     }

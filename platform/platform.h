@@ -86,4 +86,9 @@ void stopSound();
 // does, folders may be shown in lower case without naming another folder.
 bool fileNamesIgnoreCase();
 
+// `path` as the file system spells it where names ignore case: each part that exists as its
+// folder holds it, a drive's letter in capitals, the parts beyond the first missing one as
+// given. Elsewhere `path` itself.
+std::filesystem::path storedSpelling(const std::filesystem::path& path);
+
 } // namespace marunda::platform

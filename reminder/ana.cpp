@@ -1,6 +1,7 @@
 #include "reminder/ana.h"
 
 #include "platform/platform.h"
+#include "reminder/menu_on_release.h"
 #include "reminder/pasta.h"
 #include "reminder/pasta_layout.h"
 #include "reminder/texts.h"
@@ -51,6 +52,7 @@ Ana::Ana(std::filesystem::path folder, Clock today)
     trayIcon_->setToolTip(QStringLiteral("Marunda İçin Selvira (") + credit() +
                           QStringLiteral(")"));
     trayIcon_->setContextMenu(menu_);
+    new MenuOnRelease(trayIcon_);
     connect(trayIcon_, &QSystemTrayIcon::activated, this, &Ana::trayActivated);
     areaWatch_->setInterval(kAreaWatchMs);
     connect(areaWatch_, &QTimer::timeout, this, &Ana::showIconWhenTheAreaIsThere);

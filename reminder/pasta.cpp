@@ -48,7 +48,8 @@ Pasta::Pasta(std::filesystem::path folder, QDate today, QWidget* parent)
         QStringLiteral("Marunda 1.7 için Selvira (") + credit() + QStringLiteral(")"), this);
     label1->setObjectName(QStringLiteral("Label1"));
     label1->setFont(comicFont(6, twips_));
-    label1->setGeometry(twips_.rect(480, 3480, 3375, 150));
+    label1->setGeometry(twips_.rect(kCaptionTwips.left(), kCaptionTwips.top(),
+                                    kCaptionTwips.width(), kCaptionTwips.height()));
     label1->setAttribute(Qt::WA_TransparentForMouseEvents);
     centreOnScreen();
 }
@@ -85,7 +86,7 @@ QStringList Pasta::names() const {
 
 void Pasta::drawGreeting(const QStringList& names) {
     const QString date = QLocale::system().toString(today_, QLocale::ShortFormat);
-    lines_ = greetingLines(date, names, QFontMetricsF(font()).height(), twips_);
+    lines_ = greetingLines(date, names, QFontMetricsF(font()), twips_);
     update();
 }
 
@@ -102,7 +103,7 @@ void Pasta::paintEvent(QPaintEvent* event) {
 
 // Any button moves the window, as its title bar would.
 void Pasta::mousePressEvent(QMouseEvent* event) {
-    startDrag(event->globalPosition().toPoint());
+    startDrag(event->globalPosition().toPoint(), event->button());
 }
 
 // Hidden for good: nothing shows it again while the program runs.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QFont>
+#include <QFontMetricsF>
 #include <QPointF>
 #include <QRect>
 #include <QRegion>
@@ -35,16 +36,22 @@ struct RoundedOutline {
     QRegion region() const;
 };
 
-// Comic Sans MS, or Comic Neue where it is missing, at `points` on this screen.
+// Comic Sans MS, or Quicksand Medium where it is missing, at `points` on this screen.
 QFont comicFont(double points, const Twips& twips);
+
+// Label1, the caption line near the bottom edge, in twips.
+inline constexpr QRect kCaptionTwips(480, 3480, 3375, 150);
 
 struct GreetingLine {
     QPointF at; // top left of the text
     QString text;
 };
 
-// The "Bugün" line, one line per name, then "Doğumgünü!!", each one text line below the last.
+// The "Bugün" line, one line per name, then "Doğumgünü!!", each one text line below the last,
+// all above the caption and clear of the rounded corners: when the names do not all fit, as many
+// as do and then one line for the rest ("ve 3 kişi daha"); a name too long for its line is cut
+// with "…", keeping its ending.
 std::vector<GreetingLine> greetingLines(const QString& dateText, const QStringList& names,
-                                        double lineHeight, const Twips& twips);
+                                        const QFontMetricsF& metrics, const Twips& twips);
 
 } // namespace marunda::zilora

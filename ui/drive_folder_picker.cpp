@@ -5,9 +5,11 @@
 
 #include <QComboBox>
 #include <QDir>
+#include <QEvent>
 #include <QFileSystemModel>
 #include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QScrollBar>
 #include <QSignalBlocker>
 #include <QTreeView>
 #include <QVBoxLayout>
@@ -48,7 +50,9 @@ DriveFolderPicker::DriveFolderPicker(const QString& notReady, QWidget* parent)
         drive1_->addItem(shown(root), root);
     }
     model_ = new QFileSystemModel(this);
-    model_->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Hidden);
+    // No hidden folders (on Linux those whose names begin with '.'); the chosen folder shows
+    // even inside one.
+    model_->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot);
     model_->setReadOnly(true);
     dir1_ = new QTreeView;
     dir1_->setObjectName(QStringLiteral("Dir1"));
@@ -65,6 +69,13 @@ DriveFolderPicker::DriveFolderPicker(const QString& notReady, QWidget* parent)
     connect(drive1_, &QComboBox::currentIndexChanged, this, &DriveFolderPicker::changeDrive);
     connect(dir1_->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this] { emit folderChanged(folder()); });
+    // The folders come in (and are sorted) a while after the tree opens.
+    connect(model_, &QAbstractItemModel::rowsInserted, this, &DriveFolderPicker::scrollToFolder);
+    connect(model_, &QAbstractItemModel::layoutChanged, this, &DriveFolderPicker::scrollToFolder);
+    for (QObject* part : {static_cast<QObject*>(dir1_), static_cast<QObject*>(dir1_->viewport()),
+                          static_cast<QObject*>(dir1_->verticalScrollBar())}) {
+        part->installEventFilter(this);
+    }
 }
 
 int DriveFolderPicker::driveEntry(const QString& root) {
@@ -78,7 +89,10 @@ int DriveFolderPicker::driveEntry(const QString& root) {
 }
 
 void DriveFolderPicker::showFolder(const QString& path) {
-    const QString folder = QDir::cleanPath(QDir::fromNativeSeparators(path));
+    // The tree knows a folder only as the disk spells it; where names ignore case it may come
+    // in another case (the listing keeps folders in lower case).
+    const QString folder = fromPath(
+        platform::storedSpelling(toPath(QDir::cleanPath(QDir::fromNativeSeparators(path)))));
     const QString root = fromPath(platform::volumeOf(toPath(folder)));
     shownDrive_ = driveEntry(root);
     {
@@ -92,7 +106,8 @@ void DriveFolderPicker::showFolder(const QString& path) {
     }
     dir1_->setCurrentIndex(index);
     dir1_->expand(index);
-    dir1_->scrollTo(index);
+    keepInView_ = true;
+    scrollToFolder();
 }
 
 QString DriveFolderPicker::folder() const {
@@ -112,6 +127,26 @@ void DriveFolderPicker::changeDrive(int index) {
     showVolume(root);
     dir1_->setCurrentIndex(model_->index(root));
     emit folderChanged(folder());
+}
+
+void DriveFolderPicker::scrollToFolder() {
+    if (keepInView_) {
+        dir1_->scrollTo(dir1_->currentIndex(), QAbstractItemView::PositionAtCenter);
+    }
+}
+
+void DriveFolderPicker::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    scrollToFolder();
+}
+
+bool DriveFolderPicker::eventFilter(QObject* watched, QEvent* event) {
+    // The user moves in the tree: the folder shown need stay in view no longer.
+    const auto type = event->type();
+    if (type == QEvent::MouseButtonPress || type == QEvent::Wheel || type == QEvent::KeyPress) {
+        keepInView_ = false;
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void DriveFolderPicker::showVolume(const QString& root) {

@@ -20,7 +20,8 @@ public:
     // `notReady`: the text of the critical message for a volume that cannot be read.
     explicit DriveFolderPicker(const QString& notReady, QWidget* parent = nullptr);
 
-    // Opens `folder` in the tree, on its volume (added to the list when the system names none).
+    // Opens `folder` in the tree, on its volume (added to the list when the system names none),
+    // and keeps it in view while the tree fills, until the user moves in it.
     void showFolder(const QString& folder);
     // The folder open in the tree; the volume's top when none is.
     QString folder() const;
@@ -29,8 +30,13 @@ signals:
     // The tree opened another folder, by the user's choice or a change of volume.
     void folderChanged(const QString& folder);
 
+protected:
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void changeDrive(int index);
+    void scrollToFolder();
     void showVolume(const QString& root);
     int driveEntry(const QString& root);
 
@@ -39,6 +45,7 @@ private:
     QTreeView* dir1_ = nullptr;
     QFileSystemModel* model_ = nullptr;
     int shownDrive_ = -1; // the entry of the volume the tree shows
+    bool keepInView_ = false;
 };
 
 } // namespace marunda::ui

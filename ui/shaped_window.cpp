@@ -1,6 +1,5 @@
 #include "ui/shaped_window.h"
 
-#include <QCursor>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
@@ -21,17 +20,16 @@ void ShapedWindow::setOutline(const QRegion& outline) {
     update();
 }
 
-void ShapedWindow::startDrag() {
-    startDrag(QCursor::pos());
-}
-
-void ShapedWindow::startDrag(const QPoint& pressedAt) {
+void ShapedWindow::startDrag(const QPoint& pressedAt, Qt::MouseButton button) {
     emit dragStarted();
-    if (windowHandle() && windowHandle()->startSystemMove()) {
+    // The window manager is told that the left button holds the move: with another button it
+    // would wait for a left release that never comes, keeping the pointer and the window.
+    if (button == Qt::LeftButton && windowHandle() && windowHandle()->startSystemMove()) {
         return;
     }
-    // No window manager to do it (or none that supports it): follow the mouse ourselves. The
-    // mouse may have moved on since the press; the window keeps its place under the press point.
+    // No window manager to do it (or none that supports it, or another button): follow the
+    // mouse ourselves. The mouse may have moved on since the press; the window keeps its place
+    // under the press point.
     dragOffset_ = pressedAt - pos();
     manualDrag_ = true;
     grabMouse();

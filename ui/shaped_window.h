@@ -20,9 +20,8 @@ public:
     // Clipped to the window's rectangle; the window is repainted.
     void setOutline(const QRegion& outline);
     // Starts moving the window with the mouse, as pressing a title bar would, from the point
-    // (in screen coordinates) where the button went down; by default where the mouse is now.
-    void startDrag(const QPoint& pressedAt);
-    void startDrag();
+    // (in screen coordinates) where `button` went down.
+    void startDrag(const QPoint& pressedAt, Qt::MouseButton button);
     bool isDragging() const { return manualDrag_; }
     // Centres the window on its screen's available area.
     void centreOnScreen();

@@ -12,6 +12,7 @@
 #include <QPushButton>
 
 #include <algorithm>
+#include <utility>
 
 namespace marunda::donusturucu {
 
@@ -21,22 +22,32 @@ namespace {
 
 const QString kTitle = QStringLiteral("Tavira");
 
-void showFailure(QWidget* parent, const Error& error) {
-    // A 1.6 original of an earlier conversion is never overwritten: the user has to move it.
-    const QString text =
-        error.code == ErrorCode::changed
-            ? QStringLiteral("Klasörde daha önceki bir dönüştürmeden kalan %1 dosyası var. Lütfen "
-                             "bu dosyayı başka bir klasöre taşıyıp yeniden deneyin")
-                  .arg(QString::fromStdString(error.detail))
-            : QStringLiteral("Sisteminizde şu anda Marunda 1.6 yüklü değil yada yanlış "
-                             "yüklenmiş. Lütfen önce 1.6 versionunu yükleyin");
-    MessageBox::critical(parent, QStringLiteral("Hata"), text);
+QString failureText(const Error& error) {
+    switch (error.code) {
+    case ErrorCode::changed:
+        // A 1.6 original of an earlier conversion is never overwritten: the user has to move it.
+        return QStringLiteral("Klasörde daha önceki bir dönüştürmeden kalan %1 dosyası var. "
+                              "Lütfen bu dosyayı başka bir klasöre taşıyıp yeniden deneyin")
+            .arg(QString::fromStdString(error.detail));
+    case ErrorCode::ambiguous:
+        return QStringLiteral("Kayıt dosyalarının 1.6 versionuna mı yoksa 1.7 versionuna mı ait "
+                              "olduğu anlaşılamadığı için hiçbir kayıt dönüştürülmedi");
+    case ErrorCode::unwritable:
+        // A full disk or a read-only file or folder: 1.6 is there all right.
+        return QStringLiteral("Kayıt dosyalarına yazılamadığı için dönüştürme yapılamadı. Lütfen "
+                              "diskte yer olduğundan ve dosyaların salt okunur olmadığından emin "
+                              "olup yeniden deneyin");
+    default:
+        return QStringLiteral("Sisteminizde şu anda Marunda 1.6 yüklü değil yada yanlış "
+                              "yüklenmiş. Lütfen önce 1.6 versionunu yükleyin");
+    }
 }
 
 } // namespace
 
-Form1::Form1(QWidget* parent)
-    : QWidget(parent) {
+Form1::Form1(std::filesystem::path ownFolder, QWidget* parent)
+    : QWidget(parent)
+    , ownFolder_(std::move(ownFolder)) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Marunda 1.7 İçin Tavira"));
     build();
@@ -80,19 +91,31 @@ void Form1::convert() {
     const auto outcome =
         windows ? converter::convertInstallation(
                       windows.value(),
-                      [this](std::size_t done, std::size_t total) { showProgress(done, total); })
+                      [this](std::size_t done, std::size_t total) { showProgress(done, total); },
+                      ownFolder_)
                 : Result<converter::Outcome>(windows.error());
     cubuk_->setValue(0);
     if (!outcome) {
-        showFailure(this, outcome.error());
+        MessageBox::critical(this, QStringLiteral("Hata"), failureText(outcome.error()));
         return;
     }
-    if (outcome.value() == converter::Outcome::alreadyConverted) {
+    switch (outcome.value()) {
+    case converter::Outcome::converted:
+        break;
+    case converter::Outcome::markerRestored:
+        MessageBox::information(
+            this, kTitle,
+            QStringLiteral("Sisteminizde bulunan kayıt dosyaları zaten 1.7 versionuna göre "
+                           "düzenlenmiş, yalnızca bilgi.dat dosyasında eksik olan sürüm işareti "
+                           "yeniden yazıldı"));
+        break;
+    case converter::Outcome::alreadyConverted:
         MessageBox::information(
             this, kTitle,
             QStringLiteral(
                 "Sisteminizde bulunan kayıt dosyaları zaten 1.7 versionuna göre düzenlenmiş"));
         emit programEnded();
+        break;
     }
 }
 

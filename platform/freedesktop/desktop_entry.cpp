@@ -56,7 +56,10 @@ std::string execValue(const std::filesystem::path& program) {
         quoted += c;
     }
     quoted += '"';
-    return escapedValue(quoted);
+    // GLib looks for the first word as a program without undoing "%%", and refuses the entry
+    // when it finds none; env would take a path with '=' for a variable. A shell, handed the
+    // path as its $0, starts whatever the folder is called.
+    return escapedValue("sh -c \"exec \\\"\\$0\\\"\" " + quoted);
 }
 
 std::string applicationEntry(const Shortcut& shortcut, std::string_view categories) {

@@ -12,8 +12,8 @@ namespace marunda::platform::freedesktop {
 
 // The text of a value of type string, with the escapes of the format (\\, \n, \t, \r, \s).
 std::string escapedValue(std::string_view text);
-// A program as the Exec key wants it: in double quotes, with ", `, $ and \ escaped, % doubled,
-// and then escaped as any string value is.
+// The Exec value that starts `program`: a shell handed the program in double quotes (", `, $
+// and \ escaped, % doubled), all then escaped as any string value is.
 std::string execValue(const std::filesystem::path& program);
 
 // A complete entry that starts the shortcut's target in its own folder; `categories` ends in ';'.

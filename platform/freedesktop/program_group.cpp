@@ -57,11 +57,17 @@ std::string menuText(std::string_view group, const GroupFiles& files) {
     std::string text = "<Menu>\n  <Name>Applications</Name>\n  <Menu>\n";
     text += "    <Name>" + std::string(group) + "</Name>\n";
     text += "    <Directory>" + files.directory.filename().string() + "</Directory>\n";
-    text += "    <Include>\n";
-    for (const std::string& entry : files.entryNames) {
-        text += "      <Filename>" + entry + "</Filename>\n";
-    }
-    text += "    </Include>\n  </Menu>\n</Menu>\n";
+    auto entries = [&](std::string_view element) {
+        text += "    <" + std::string(element) + ">\n";
+        for (const std::string& entry : files.entryNames) {
+            text += "      <Filename>" + entry + "</Filename>\n";
+        }
+        text += "    </" + std::string(element) + ">\n";
+    };
+    entries("Include");
+    // In the group's order; without a layout menus sort the items by name.
+    entries("Layout");
+    text += "  </Menu>\n</Menu>\n";
     return text;
 }
 

@@ -113,13 +113,14 @@ void Ana::connectWindowMoves() {
                                           "Label8", "Label9",  "Label11"};
     for (const char* name : kMovers) {
         Label* label = findChild<Label*>(name);
-        connect(label, &Label::pressed, this, [this, label] { startDrag(label->pressedAt()); });
+        connect(label, &Label::pressed, this,
+                [this, label](Qt::MouseButton button) { startDrag(label->pressedAt(), button); });
     }
 }
 
 void Ana::mousePressEvent(QMouseEvent* event) {
     event->accept();
-    startDrag(event->globalPosition().toPoint());
+    startDrag(event->globalPosition().toPoint(), event->button());
 }
 
 void Ana::mouseMoveEvent(QMouseEvent* event) {

@@ -43,6 +43,7 @@ TEST(BirthdayGreeting, GenitiveEndingFollowsTheLastTwoLetters) {
         EXPECT_EQ(genitiveEnding(name), ending) << name;
     }
     EXPECT_EQ(personLine("Ayşe"), "      Ayşe'nin");
+    EXPECT_EQ(personLine("Ayşe Kaya", "Ayşe K…"), "      Ayşe K…'nın") << "the whole name's ending";
 }
 
 TEST(BirthdayScan, GreetsTodaysDayAndMonthInPageOrder) {

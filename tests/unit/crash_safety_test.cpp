@@ -90,8 +90,9 @@ using Restart = std::function<bool(const RecordStore&)>;
 bool telefonStart(const RecordStore& store) {
     return openBook(store).ok();
 }
+// Donusturucu again: it clears what it left itself, with no help from Telefon's start-up.
 bool conversionAgain(const RecordStore& store) {
-    return converter::convertBook(store.folder()).ok() && openBook(store).ok();
+    return converter::convertBook(store.folder()).ok();
 }
 
 struct Operation {
@@ -116,6 +117,18 @@ void threePeople(const TempFolder& dir, int counter, const std::string& password
 }
 
 const People kThree{"Ayşe", "Bora", "Cem"};
+
+// A 1.6 book of `people`, its bilgi.dat holding only the counter.
+void book16Of(const TempFolder& dir, const People& people) {
+    std::string book16;
+    for (const auto& name : people) {
+        converter::ContactRecord16 record;
+        record.setText(Field::name, name);
+        book16 += record.bytes();
+    }
+    dir.write("telefon.dat", book16);
+    dir.write("bilgi.dat", std::to_string(people.size() + 1) + "\r\n");
+}
 
 // Kur's world in one folder: the Windows folder, the desktop, the medium and the installation
 // folder "Telefon" holding a book, with the fake platform pointed at them.
@@ -295,6 +308,18 @@ std::vector<Operation> operations() {
          [](const RecordStore& s) { return openBook(s).ok(); },
          {{"Ayşe", "Bora", "Cem", "Deniz"}, "abc"},
          {{"Ayşe", "Bora", "Cem", "Deniz"}, "abc"}},
+        // The start-up cannot complete the torn record; the save must not land on it.
+        {"new record after a failed repair",
+         [](const TempFolder& dir) {
+             threePeople(dir, 5, "abc");
+             dir.write("telefon.dat", bookOf(kThree) + "Deniz");
+         },
+         [](const RecordStore& s) {
+             (void)openBook(s);
+             return appendRecord(s, person("Emre")).ok();
+         },
+         {{"Ayşe", "Bora", "Cem", "Deniz"}, "abc"},
+         {{"Ayşe", "Bora", "Cem", "Deniz", "Emre"}, "abc"}},
         {"new record",
          book("abc"),
          [](const RecordStore& s) { return appendRecord(s, person("Deniz")).ok(); },
@@ -344,19 +369,19 @@ std::vector<Operation> operations() {
          {kThree, "abc"}},
         {"conversion of a 1.6 book",
          [](const TempFolder& dir) {
-             std::string book16;
-             for (const auto& name : kThree) {
-                 converter::ContactRecord16 record;
-                 record.setText(Field::name, name);
-                 book16 += record.bytes();
-             }
-             dir.write("telefon.dat", book16);
-             dir.write("bilgi.dat", "4\r\n");
+             book16Of(dir, kThree);
              dir.write("data.dat", passwordFileWith("abc"));
          },
          [](const RecordStore& s) { return converter::convertBook(s.folder()).ok(); },
          {kThree, "abc"},
          {kThree, "abc"},
+         conversionAgain},
+        // data.dat is made as a first run makes it.
+        {"conversion of a 1.6 book without data.dat",
+         [](const TempFolder& dir) { book16Of(dir, kThree); },
+         [](const RecordStore& s) { return converter::convertBook(s.folder()).ok(); },
+         {kThree, ""},
+         {kThree, ""},
          conversionAgain},
         {"Kur: installation log",
          [](const TempFolder& dir) {

@@ -7,6 +7,10 @@
 
 #include <array>
 
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
+
 using namespace marunda;
 
 TEST(FileIo, RangesStopAtTheEndOfTheFile) {
@@ -26,6 +30,25 @@ TEST(FileIo, WriteAtExtendsWithoutTruncating) {
     EXPECT_EQ(dir.read("f"), "abXYefgh");
     ASSERT_TRUE(touchFile(dir / "f"));
     EXPECT_EQ(dir.read("f"), "abXYefgh");
+}
+
+// A file that comes out read-only as it is created (a umask taking every write bit) is refused
+// for writing and not left behind; an existing read-only file stays as it was.
+TEST(FileIo, AnOpenThatFailsLeavesNoFileItCreated) {
+    NOT_ON_WINDOWS();
+#ifndef _WIN32
+    TempFolder dir;
+    dir.write("kept", "old");
+    std::filesystem::permissions(dir / "kept", std::filesystem::perms::owner_read);
+    const auto mask = ::umask(0222);
+    const auto fresh = writeFileAt(dir / "fresh", 0, "x");
+    const auto kept = writeFileAt(dir / "kept", 0, "x");
+    ::umask(mask);
+    EXPECT_FALSE(fresh);
+    EXPECT_FALSE(dir.exists("fresh"));
+    EXPECT_FALSE(kept);
+    EXPECT_EQ(dir.read("kept"), "old");
+#endif
 }
 
 TEST(FileIo, ReplaceLeavesNoTemporaryAndKeepsTheOldFileOnFailure) {

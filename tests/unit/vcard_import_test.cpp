@@ -121,20 +121,24 @@ TEST(AddContacts, AddsAllAfterTheLastRecordOrRefusesBeforeWriting) {
     const RecordStore store(dir.path());
     dir.write("telefon.dat", bookOf({contact("Ayşe")}) + "yırtık");
     dir.write("bilgi.dat", "2,\"17\"\r\n");
+    // A torn last record is kept, completed with blanks.
     const std::vector<ContactRecord> two{contact("Bora"), contact("Cem")};
-    ASSERT_EQ(addContacts(store, two).value(), 2);
-    EXPECT_EQ(dir.read("telefon.dat"), bookOf({contact("Ayşe"), contact("Bora"), contact("Cem")}));
-    EXPECT_EQ(dir.read("bilgi.dat"), "4,\"17\"\r\n");
+    ASSERT_EQ(addContacts(store, two).value(), 3);
+    auto torn = std::string("yırtık");
+    torn.resize(kRecordSize, ' ');
+    EXPECT_EQ(dir.read("telefon.dat"),
+              bookOf({contact("Ayşe")}) + torn + bookOf({contact("Bora"), contact("Cem")}));
+    EXPECT_EQ(dir.read("bilgi.dat"), "5,\"17\"\r\n");
 
     // One place left: two are refused, and the detail says how many fit.
-    std::filesystem::resize_file(dir / "telefon.dat", (kMaxPage - 2) * kRecordSize);
+    std::filesystem::resize_file(dir / "telefon.dat", (kMaxPage - 3) * kRecordSize + 1);
     const auto written = std::filesystem::last_write_time(dir / "telefon.dat");
     const auto refused = addContacts(store, two);
     ASSERT_FALSE(refused);
     EXPECT_EQ(refused.error().code, ErrorCode::bookFull);
     EXPECT_EQ(refused.error().detail, "1");
     EXPECT_EQ(std::filesystem::last_write_time(dir / "telefon.dat"), written);
-    EXPECT_EQ(dir.read("bilgi.dat"), "4,\"17\"\r\n");
+    EXPECT_EQ(dir.read("bilgi.dat"), "5,\"17\"\r\n");
 }
 
 namespace {

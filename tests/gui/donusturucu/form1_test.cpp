@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 
+#include <functional>
 #include <memory>
 
 using marunda::donusturucu::Form1;
@@ -21,6 +22,7 @@ class Form1Test : public QObject {
 
 private:
     QTemporaryDir dataHome_;
+    std::unique_ptr<guitest::ProgramFolder> own_; // Donusturucu's own folder
     std::unique_ptr<guitest::ProgramFolder> book_;
     std::unique_ptr<Form1> form1_;
 
@@ -37,16 +39,17 @@ private:
         QVERIFY(log.open(QIODevice::WriteOnly));
         log.write("\"" + folder.toLatin1() + "\"\r\n");
     }
-    // A 1.6 book of `records` pages with its counter.
-    void write16Book(int records) const {
+    // A 1.6 book of `records` pages with its counter, in the folder the log names unless told.
+    void write16Book(int records, const guitest::ProgramFolder* folder = nullptr) const {
         QByteArray bytes;
         for (int page = 1; page <= records; ++page) {
             marunda::converter::ContactRecord16 record;
             record.setText(marunda::Field::name, "Şükrü " + std::to_string(page));
             bytes.append(record.bytes().data(), static_cast<qsizetype>(record.bytes().size()));
         }
-        book_->write("telefon.dat", bytes);
-        book_->write("bilgi.dat", QByteArray::number(records + 1) + "\r\n");
+        const auto& target = folder ? *folder : *book_;
+        target.write("telefon.dat", bytes);
+        target.write("bilgi.dat", QByteArray::number(records + 1) + "\r\n");
     }
     QProgressBar* cubuk() const { return guitest::control<QProgressBar>(form1_.get(), "cubuk"); }
     QPushButton* donustur() const {
@@ -62,8 +65,9 @@ private slots:
     void init() {
         removeLog();
         MessageBox::clearShown();
+        own_ = std::make_unique<guitest::ProgramFolder>();
         book_ = std::make_unique<guitest::ProgramFolder>();
-        form1_ = std::make_unique<Form1>();
+        form1_ = std::make_unique<Form1>(own_->path());
         form1_->show();
     }
     void cleanup() { form1_.reset(); }
@@ -139,33 +143,77 @@ private slots:
         QCOMPARE(book_->read("telefon.dat"), converted);
     }
 
+    // Without a log, the 1.6 book in its own folder: the one Telefon sent the user here for.
+    void convertsTheBookInItsOwnFolderWithoutALog() {
+        write16Book(2, own_.get());
+        guitest::click(donustur());
+        QCOMPARE(own_->read("bilgi.dat"), QByteArray("3,\"17\"\r\n"));
+        QCOMPARE(own_->read("telefon.dat").size(), qsizetype(2 * 1020));
+        QVERIFY(own_->exists("data.dat")); // as a first run makes it
+        QVERIFY(MessageBox::shown().isEmpty());
+    }
+
+    void writesBackALostMarkerAndSaysSo() {
+        const QByteArray book(2 * 1020, 'a');
+        book_->write("telefon.dat", book);
+        book_->write("bilgi.dat", "3\r\n");
+        writeLog(book_->filePath(""));
+        QSignalSpy ended(form1_.get(), &Form1::programEnded);
+
+        guitest::click(donustur());
+
+        QCOMPARE(book_->read("bilgi.dat"), QByteArray("3,\"17\"\r\n"));
+        QCOMPARE(book_->read("telefon.dat"), book);
+        QVERIFY(!book_->exists("telefon_16.dat"));
+        QCOMPARE(MessageBox::shown().size(), 1);
+        const auto shown = MessageBox::shown().first();
+        QCOMPARE(shown.icon, MessageBox::Icon::information);
+        QCOMPARE(shown.title, QString("Tavira"));
+        QCOMPARE(shown.text, QString("Sisteminizde bulunan kayıt dosyaları zaten 1.7 versionuna "
+                                     "göre düzenlenmiş, yalnızca bilgi.dat dosyasında eksik olan "
+                                     "sürüm işareti yeniden yazıldı"));
+        QCOMPARE(ended.count(), 0);
+    }
+
     void failuresShowTheStopMessageAndTheWindowStays() {
         const QString notInstalled = "Sisteminizde şu anda Marunda 1.6 yüklü değil yada yanlış "
                                      "yüklenmiş. Lütfen önce 1.6 versionunu yükleyin";
         struct Case {
             const char* what;
             bool log;
-            bool book;
-            bool otherOriginal;
+            std::function<void()> setUp;
             QString text;
         };
         const Case cases[] = {
-            {"no log", false, true, false, notInstalled},
-            {"no book in the folder the log names", true, false, false, notInstalled},
-            {"the 1.6 original of another book", true, true, true,
+            {"no log", false, [&] { write16Book(2); }, notInstalled},
+            {"no book in the folder the log names", true, [] {}, notInstalled},
+            {"the 1.6 original of another book", true,
+             [&] {
+                 write16Book(2);
+                 book_->write("telefon_16.dat", "eski");
+             },
              "Klasörde daha önceki bir dönüştürmeden kalan telefon_16.dat dosyası var. Lütfen bu "
              "dosyayı başka bir klasöre taşıyıp yeniden deneyin"},
+            {"a length that reads as either format", true,
+             [&] {
+                 book_->write("telefon.dat", QByteArray(2 * 1020, 'a'));
+                 book_->write("bilgi.dat", "2\r\n");
+             },
+             "Kayıt dosyalarının 1.6 versionuna mı yoksa 1.7 versionuna mı ait olduğu "
+             "anlaşılamadığı için hiçbir kayıt dönüştürülmedi"},
+            {"a read-only book", true,
+             [&] {
+                 write16Book(2);
+                 QFile::setPermissions(book_->filePath("telefon.dat"), QFile::ReadOwner);
+             },
+             "Kayıt dosyalarına yazılamadığı için dönüştürme yapılamadı. Lütfen diskte yer "
+             "olduğundan ve dosyaların salt okunur olmadığından emin olup yeniden deneyin"},
         };
         for (const auto& c : cases) {
             MessageBox::clearShown();
             removeLog();
             book_ = std::make_unique<guitest::ProgramFolder>();
-            if (c.book) {
-                write16Book(2);
-            }
-            if (c.otherOriginal) {
-                book_->write("telefon_16.dat", "eski");
-            }
+            c.setUp();
             if (c.log) {
                 writeLog(book_->filePath(""));
             }

@@ -2,6 +2,7 @@
 #include "gui_test_support.h"
 
 #include "ui/command_label.h"
+#include "ui/drive_folder_picker.h"
 #include "ui/fonts.h"
 #include "ui/message_box.h"
 #include "ui/notice.h"
@@ -10,8 +11,11 @@
 #include <QElapsedTimer>
 #include <QFontMetrics>
 #include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTreeView>
 
 using marunda::ui::CommandLabel;
+using marunda::ui::DriveFolderPicker;
 using marunda::ui::MessageBox;
 
 class UiTest : public QObject {
@@ -116,6 +120,39 @@ private slots:
             const QRect box = regular.boundingRect(QRect(0, 0, 177, 1000), Qt::TextWordWrap, name);
             QVERIFY2(box.height() <= 33, qPrintable(name));
         }
+    }
+
+    // The folder list of the listing's chooser and of Kur: the chosen folder in view and found
+    // in any case where names ignore case; no folders that the system hides.
+    void folderPickerShowsTheChosenFolder_data() {
+        QTest::addColumn<bool>("lowerCase");
+        QTest::newRow("as stored") << false;
+        QTest::newRow("in lower case") << true;
+    }
+    void folderPickerShowsTheChosenFolder() {
+        QFETCH(bool, lowerCase);
+#ifndef Q_OS_WIN
+        if (lowerCase) {
+            QSKIP("names that differ in case are other folders here");
+        }
+#endif
+        QTemporaryDir dir;
+        QDir(dir.path()).mkdir(".gizli");
+        for (int i = 0; i < 40; ++i) {
+            QDir(dir.path()).mkdir(QString("Klasör %1").arg(i, 2, 10, QChar('0')));
+        }
+        const QString chosen = dir.filePath("Klasör 30");
+        DriveFolderPicker picker("Aygıt hazır değil");
+        picker.resize(160, 133);
+        picker.showFolder(lowerCase ? chosen.toLower() : chosen);
+        picker.show();
+        QCOMPARE(picker.folder(), chosen);
+        auto* tree = picker.findChild<QTreeView*>("Dir1");
+#ifndef Q_OS_WIN
+        // (Windows hides by an attribute, not by the name.)
+        QTRY_COMPARE(tree->model()->rowCount(tree->currentIndex().parent()), 40);
+#endif
+        QTRY_VERIFY(tree->viewport()->rect().contains(tree->visualRect(tree->currentIndex())));
     }
 
     void messageBoxesInTestModeAnswerAndRecord() {

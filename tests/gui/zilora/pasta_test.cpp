@@ -113,6 +113,45 @@ private slots:
         QCOMPARE(label1->font().pixelSize(), 8);
     }
 
+    // Every line on the cake, clear of its corners and above the caption: as many names as fit,
+    // then one line for the rest; a long name cut with "…".
+    void greetingFitsTheCake_data() {
+        QTest::addColumn<People>("book");
+        QTest::addColumn<QStringList>("firstLine"); // how the first person's line begins and ends
+        const QString name = "Şükrü Çağlayan Öztürkoğlu İğdeli Gülşen Işıkçı Ali";
+        QTest::newRow("a name of 50 letters")
+            << People{{name, "7/12/1980"}} << QStringList{"      Şükrü Çağlayan", "…'nin"};
+        People many;
+        for (const char* person : {"Ayşe", "Can", "Deniz", "Ece", "Filiz", "Gül", "Hakan"}) {
+            many.push_back({person, "7/12/1980"});
+        }
+        QTest::newRow("seven people") << many << QStringList{"      Ayşe'nin", "      Ayşe'nin"};
+    }
+    void greetingFitsTheCake() {
+        QFETCH(People, book);
+        QFETCH(QStringList, firstLine);
+        load(book);
+        const auto& lines = pasta_->lines();
+        const QFontMetricsF metrics(pasta_->font());
+        const int caption = guitest::control<QLabel>(pasta_.get(), "Label1")->geometry().top();
+        for (const auto& line : lines) {
+            const QRectF drawn(line.at,
+                               QSizeF(metrics.horizontalAdvance(line.text), metrics.height()));
+            QVERIFY2(QRegion(drawn.toAlignedRect()).subtracted(pasta_->mask()).isEmpty(),
+                     qPrintable(line.text));
+            QVERIFY2(drawn.bottom() <= caption, qPrintable(line.text));
+        }
+        QVERIFY2(lines[1].text.startsWith(firstLine[0]) && lines[1].text.endsWith(firstLine[1]),
+                 qPrintable(lines[1].text));
+        QCOMPARE(lines.back().text, QString("              Doğumgünü!!"));
+        const int named = int(lines.size()) - 2;
+        if (named < int(book.size())) {
+            QCOMPARE(lines[named].text,
+                     QString("      ve %1 kişi daha").arg(int(book.size()) - (named - 1)));
+            QVERIFY2(lines.back().at.y() + 2 * metrics.height() > caption, "room for one more");
+        }
+    }
+
     void outlineScalesWithTheScreen_data() {
         QTest::addColumn<double>("twipsPerPixel");
         QTest::addColumn<QList<int>>("measures"); // right, bottom, ellipse width and height

@@ -1,10 +1,13 @@
 #include "common/file_io.h"
+#include "common/password_file.h"
 #include "converter/conversion.h"
 #include "converter/installation_conversion.h"
 #include "converter_test_support.h"
 #include "platform.h"
 
 #include <gtest/gtest.h>
+
+#include <optional>
 
 using namespace marunda;
 using namespace marunda::converter;
@@ -20,6 +23,11 @@ void expectFiles(const TempFolder& dir, const Files& files) {
     EXPECT_EQ(dir.read("bilgi.dat"), files.bilgi);
     EXPECT_EQ(dir.read("telefon_16.dat"), files.original);
     EXPECT_FALSE(dir.exists("telefon.tmp"));
+}
+
+// data.dat as a first run makes it, without a password.
+bool freshPasswordFile(const TempFolder& dir) {
+    return PasswordFile(dir.path()).readPassword().valueOr("<none>").empty();
 }
 
 } // namespace
@@ -53,6 +61,10 @@ TEST(Conversion, ConvertsA16BookAndKeepsItsOriginal) {
          book16(1, 2) + "Yar",
          {book17(1, 2) + std::string(ContactRecord16::fromBytes("Yar").toContactRecord().bytes()),
           "4,\"17\"\r\n", book16(1, 2) + "Yar"}},
+        {"102 records, as long as 79 of 1020 bytes",
+         "103\r\n",
+         book16(1, 102),
+         {book17(1, 102), "103,\"17\"\r\n", book16(1, 102)}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -62,6 +74,7 @@ TEST(Conversion, ConvertsA16BookAndKeepsItsOriginal) {
         ASSERT_TRUE(outcome) << outcome.error().detail;
         EXPECT_EQ(outcome.value(), Outcome::converted);
         expectFiles(setup.book, c.after);
+        EXPECT_TRUE(freshPasswordFile(setup.book));
         EXPECT_TRUE(setup.windows.exists(std::string(kLog16)));
 
         // The second run finds the marker and touches nothing.
@@ -70,25 +83,44 @@ TEST(Conversion, ConvertsA16BookAndKeepsItsOriginal) {
     }
 }
 
+// The length of telefon.dat is judged against the counter: a 1.7 book never gets converted, one
+// that lost its marker gets it back, and where the counter does not tell, nothing is touched.
 TEST(Conversion, NeverConvertsA17Book) {
     struct Case {
         const char* what;
         std::string bilgi, telefon;
+        std::optional<Outcome> outcome; // none: refused as ambiguous
+        std::string bilgiAfter;
     };
     const Case cases[] = {
-        {"marked", "4,\"17\"\r\n", book17(1, 3)},
-        {"marked, whatever its length", "4,\"17\"\r\n", book16(1, 3)},
-        {"marker lost, 1020-byte records for the counter", "4\r\n", book17(1, 3)},
-        {"marker lost, with another second item", "3,\"16\"\r\n", book17(1, 2)},
+        {"marked", "4,\"17\"\r\n", book17(1, 3), Outcome::alreadyConverted, "4,\"17\"\r\n"},
+        {"marked, whatever its length", "4,\"17\"\r\n", book16(1, 3), Outcome::alreadyConverted,
+         "4,\"17\"\r\n"},
+        {"marker lost, 1020-byte records for the counter", "4\r\n", book17(1, 3),
+         Outcome::markerRestored, "4,\"17\"\r\n"},
+        {"marker lost, with another second item", "3,\"16\"\r\n", book17(1, 2),
+         Outcome::markerRestored, "3,\"17\"\r\n"},
+        {"marker lost, 79 records as long as 102 of 790 bytes", "80\r\n", book17(1, 79),
+         Outcome::markerRestored, "80,\"17\"\r\n"},
+        {"whole 1020-byte records for another counter", "50\r\n", book17(1, 79), std::nullopt,
+         "50\r\n"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         Installation16 setup;
         setup.files(c.bilgi, c.telefon);
-        EXPECT_EQ(convertInstallation(setup.windows.path()).value(), Outcome::alreadyConverted);
+        const auto outcome = convertInstallation(setup.windows.path());
+        if (c.outcome) {
+            ASSERT_TRUE(outcome) << outcome.error().detail;
+            EXPECT_EQ(outcome.value(), *c.outcome);
+        } else {
+            ASSERT_FALSE(outcome);
+            EXPECT_EQ(outcome.error().code, ErrorCode::ambiguous);
+        }
         EXPECT_EQ(setup.book.read("telefon.dat"), c.telefon);
-        EXPECT_EQ(setup.book.read("bilgi.dat"), c.bilgi);
+        EXPECT_EQ(setup.book.read("bilgi.dat"), c.bilgiAfter);
         EXPECT_FALSE(setup.book.exists("telefon_16.dat"));
+        EXPECT_EQ(freshPasswordFile(setup.book), c.outcome == Outcome::markerRestored);
     }
 }
 
@@ -150,11 +182,12 @@ TEST(Conversion, FailsWithoutTouchingAnything) {
 }
 
 TEST(Conversion, AFailedStepLeavesThe16BookReadableAndConvertible) {
-    for (std::size_t failing = 0; failing <= 4; ++failing) {
+    const std::size_t stepCount = 5;
+    for (std::size_t failing = 0; failing <= stepCount; ++failing) {
         SCOPED_TRACE("failing step " + std::to_string(failing));
         Installation16 setup;
         setup.files("3\r\n", book16(1, 2));
-        if (failing < 4) {
+        if (failing < stepCount) {
             const auto inspection = inspectBook(setup.book.path()).value();
             auto steps = conversionSteps(setup.book.path(), inspection);
             steps[failing].run = [] {
@@ -169,9 +202,11 @@ TEST(Conversion, AFailedStepLeavesThe16BookReadableAndConvertible) {
         }
         expectFiles(setup.book, {book16(1, 2), "3\r\n", ""});
         EXPECT_FALSE(setup.book.exists("telefon_16.dat"));
+        EXPECT_FALSE(setup.book.exists("data.dat"));
 
         EXPECT_EQ(convertInstallation(setup.windows.path()).value(), Outcome::converted);
         expectFiles(setup.book, {book17(1, 2), "3,\"17\"\r\n", book16(1, 2)});
+        EXPECT_TRUE(freshPasswordFile(setup.book));
     }
 }
 
@@ -186,7 +221,7 @@ TEST(Conversion, AStopAtAnyStepThenARerunGivesTheConvertedBook) {
         {"1\r\n", "", {"", "1,\"17\"\r\n", ""}},
     };
     for (const auto& book : books) {
-        for (std::size_t stopAfter = 0; stopAfter <= 4; ++stopAfter) {
+        for (std::size_t stopAfter = 0; stopAfter <= 5; ++stopAfter) {
             for (bool installer : {false, true}) {
                 SCOPED_TRACE(book.bilgi + " stopped after step " + std::to_string(stopAfter) +
                              (installer ? " (installer)" : ""));
@@ -195,7 +230,7 @@ TEST(Conversion, AStopAtAnyStepThenARerunGivesTheConvertedBook) {
                 {
                     const auto inspection = inspectBook(setup.book.path()).value();
                     const auto steps = conversionSteps(setup.book.path(), inspection);
-                    ASSERT_EQ(steps.size(), 4u);
+                    ASSERT_EQ(steps.size(), 5u);
                     for (std::size_t i = 0; i < stopAfter; ++i) {
                         ASSERT_TRUE(steps[i].run()) << steps[i].what;
                     }
@@ -205,14 +240,15 @@ TEST(Conversion, AStopAtAnyStepThenARerunGivesTheConvertedBook) {
                 }
 
                 if (installer) {
-                    EXPECT_EQ(installerConversionPending(setup.windows.path()), stopAfter < 4);
+                    EXPECT_EQ(installerConversionPending(setup.windows.path()), stopAfter < 5);
                     convertForInstaller(setup.windows.path());
                     EXPECT_FALSE(setup.windows.exists("Marunda_16.log"));
                 } else {
                     EXPECT_EQ(convertInstallation(setup.windows.path()).value(),
-                              stopAfter < 4 ? Outcome::converted : Outcome::alreadyConverted);
+                              stopAfter < 5 ? Outcome::converted : Outcome::alreadyConverted);
                 }
                 expectFiles(setup.book, book.after);
+                EXPECT_TRUE(freshPasswordFile(setup.book));
             }
         }
     }
@@ -241,6 +277,7 @@ TEST(Conversion, TheInstallerConvertsSilentlyAndOnlyOnce) {
     EXPECT_TRUE(installerConversionPending(setup.windows.path()));
     convertForInstaller(setup.windows.path());
     expectFiles(setup.book, {book17(1, 2), "3,\"17\"\r\n", book16(1, 2)});
+    EXPECT_TRUE(freshPasswordFile(setup.book));
     EXPECT_FALSE(setup.windows.exists("Marunda_16.log"));
 
     // A 1.6 log that turns up again (left behind, or restored) never converts the book again.
@@ -263,4 +300,47 @@ TEST(Conversion, APrivateBookStaysPrivate) {
     std::filesystem::permissions(setup.book / "telefon.dat", owner);
     ASSERT_TRUE(convertInstallation(setup.windows.path()));
     EXPECT_EQ(std::filesystem::status(setup.book / "telefon.dat").permissions(), owner);
+}
+
+// The log's unquoted first line is one folder, comma and all, for Donusturucu and for Kur alike;
+// without a log naming a folder that is there, Donusturucu converts a 1.6 book in its own folder.
+TEST(Conversion, FindsTheFolderToConvert) {
+    struct Case {
+        const char* what;
+        const char* logged; // under the book's folder; none when null
+        bool installer;
+        bool ownFolder; // the book to convert lies in Donusturucu's own folder
+    };
+    const Case cases[] = {
+        {"a folder with a comma", "Rehber, eski", false, false},
+        {"a folder with a comma, for Kur", "Rehber, eski", true, false},
+        {"no log", nullptr, false, true},
+        {"a log naming a folder that is gone", "yok", false, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        Installation16 setup;
+        TempFolder own;
+        (void)removeFile(setup.windows / "Marunda_16.log");
+        if (c.logged) {
+            setup.log(setup.book / c.logged);
+        }
+        // A decoy where a log cut at its comma would lead.
+        setup.book.write("Rehber/bilgi.dat", "3\r\n");
+        setup.book.write("Rehber/telefon.dat", book16(1, 2));
+        const TempFolder& home = c.ownFolder ? own : setup.book;
+        const std::filesystem::path folder = c.ownFolder ? "" : c.logged;
+        home.write(folder / "bilgi.dat", "3\r\n");
+        home.write(folder / "telefon.dat", book16(1, 2));
+
+        if (c.installer) {
+            EXPECT_TRUE(installerConversionPending(setup.windows.path()));
+            convertForInstaller(setup.windows.path());
+        } else {
+            EXPECT_EQ(convertInstallation(setup.windows.path(), {}, own.path()).value(),
+                      Outcome::converted);
+        }
+        EXPECT_EQ(home.read(folder / "telefon.dat"), book17(1, 2));
+        EXPECT_EQ(setup.book.read("Rehber/telefon.dat"), book16(1, 2));
+    }
 }

@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
+#include <string>
+
 namespace fs = std::filesystem;
 
 TEST(FindSibling, MatchesTheNameWithoutRegardToCase) {
@@ -37,4 +40,32 @@ TEST(FindSibling, ChoosesAmongSpellingsByName) {
     dir.write("Telefon", "mixed");
     EXPECT_EQ(marunda::platform::findSibling(dir.path(), "tELEFON"), dir / "TELEFON");
     EXPECT_EQ(marunda::platform::findSibling(dir.path(), "telefon"), dir / "telefon");
+}
+
+TEST(StoredSpelling, SpellsEachFolderAsTheDiskDoesWhereCaseIsIgnored) {
+    TempFolder dir;
+    // UTF-8 whatever the system's code page.
+    const fs::path yearly(u8"Yıllık Döküm");
+    fs::create_directories(dir / "Belgeler" / yearly);
+    const fs::path top = marunda::platform::storedSpelling(dir.path());
+    const fs::path stored = top / "Belgeler" / yearly;
+    std::string drive = top.root_name().string();
+    for (char& c : drive) {
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    }
+    struct Case {
+        fs::path asked;
+        fs::path whereCaseIsIgnored;
+    } cases[] = {
+        {stored, stored},
+        {top / "BELGELER" / u8"yıllık DÖKÜM", stored},
+        {fs::path(drive) / top.root_directory() / top.relative_path() / "Belgeler" / yearly,
+         stored},
+        {top / "belgeler" / "Yeni" / "alt", top / "Belgeler" / "Yeni" / "alt"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(marunda::platform::storedSpelling(c.asked),
+                  kOnWindows ? c.whereCaseIsIgnored : c.asked)
+            << c.asked;
+    }
 }

@@ -1,11 +1,16 @@
+#include "common/program_folder.h"
 #include "desktop_file_reader.h"
 #include "platform/platform.h"
 #include "xdg_home.h"
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <fstream>
 #include <functional>
+#include <iterator>
 #include <set>
+#include <thread>
 
 namespace fs = std::filesystem;
 using marunda::platform::Shortcut;
@@ -50,9 +55,27 @@ std::vector<EntryKind> entryKinds() {
 
 // Folder names that break a carelessly written Exec line.
 const char* const awkwardFolders[] = {
-    "Telefon",        "Program Dosyaları",   "a,b",          "Say \"merhaba\"",
-    "Çağrı Işık Öğe", "100% $HOME `x` \\ ;", "'tek tırnak'", " önde boşluk",
+    "Telefon",         "Program Dosyaları", "a,b",
+    "Say \"merhaba\"", "Çağrı Işık Öğe",    "100% $HOME `x` \\ ;",
+    "'tek tırnak'",    " önde boşluk",      "a=b %f %%",
 };
+
+// Launches the entry as GLib's desktops do (GNOME, Xfce, Cinnamon, MATE) with the small program
+// that reports how it was started standing in as `program`; its report, empty when it never ran
+// in its own folder.
+std::string launchedReport(const fs::path& entry, const fs::path& program) {
+    fs::create_directories(program.parent_path());
+    fs::copy_file(marunda::programFolder() / STARTED_PROGRAM_FILE_NAME, program);
+    const std::string said = commandOutput("gio launch '" + entry.string() + "'");
+    const fs::path report = program.parent_path() / "started.txt";
+    for (int tries = 0; tries < 200 && !fs::exists(report); ++tries) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    std::ifstream in(report, std::ios::binary);
+    std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    EXPECT_NE(text, "") << said;
+    return text;
+}
 
 } // namespace
 
@@ -74,10 +97,7 @@ TEST(DesktopEntries, StartTheProgramInAnyFolderAndLeaveOthersAlone) {
 
             const std::string text = home.folder().read(file);
             EXPECT_EQ(validationFaults(file), "") << text;
-            EXPECT_EQ(execArgument(unescapedValue(entryValue(text, "Exec"))),
-                      second.target.string());
-            EXPECT_EQ(unescapedValue(entryValue(text, "Path")),
-                      second.target.parent_path().string());
+            EXPECT_NE(launchedReport(file, second.target), "") << text;
             EXPECT_EQ(entryValue(text, "Type"), "Application");
             EXPECT_NE(entryValue(text, "Icon"), "");
             EXPECT_NE(entryValue(text, "Categories"), "");

@@ -5,7 +5,7 @@
 #include <string>
 
 // Reading desktop entries back as a desktop would: the key's raw value, the string escapes
-// undone, an Exec argument unquoted; and what desktop-file-validate says of a file.
+// undone; and what desktop-file-validate says of a file.
 
 // The raw value of `key` in the text; empty when missing.
 inline std::string entryValue(const std::string& text, const std::string& key) {
@@ -44,24 +44,6 @@ inline std::string unescapedValue(const std::string& value) {
         default:
             out += value[i];
         }
-    }
-    return out;
-}
-
-// The first argument of an unescaped Exec value: a quoted one with its backslashes undone and
-// "%%" made "%"; an unquoted one ends at the first blank.
-inline std::string execArgument(const std::string& exec) {
-    std::string out;
-    const bool quoted = exec.size() >= 2 && exec.front() == '"' && exec.back() == '"';
-    const std::string inner =
-        quoted ? exec.substr(1, exec.size() - 2) : exec.substr(0, exec.find(' '));
-    for (std::size_t i = 0; i < inner.size(); ++i) {
-        if (quoted && inner[i] == '\\' && i + 1 < inner.size()) {
-            ++i;
-        } else if (inner[i] == '%' && i + 1 < inner.size() && inner[i + 1] == '%') {
-            ++i;
-        }
-        out += inner[i];
     }
     return out;
 }

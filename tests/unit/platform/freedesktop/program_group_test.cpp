@@ -17,7 +17,7 @@ std::vector<Shortcut> marundaItems(const fs::path& folder, const fs::path& windo
 }
 
 // The menu as a desktop builds it: a root menu that merges the user's menu files, read by the
-// menu parser of python3-xdg; one line per submenu entry, "submenu|file|name", sorted.
+// menu parser of python3-xdg; one line per submenu entry, "submenu|file|name", in menu order.
 std::string mergedMenu(const XdgHome& home) {
     fs::create_directories(home.folder() / "system-config/menus");
     home.folder().write("system-config/menus/applications.menu",
@@ -30,7 +30,7 @@ std::string mergedMenu(const XdgHome& home) {
                          "    if isinstance(sub, xdg.Menu.Menu):\n"
                          "        lines += [\"|\".join([sub.getName(), e.DesktopFileID,\n"
                          "                  e.DesktopEntry.getName()]) for e in sub.getEntries()]\n"
-                         "print(\"\\n\".join(sorted(lines)))\n"
+                         "print(\"\\n\".join(lines))\n"
                          "'");
 }
 
@@ -57,10 +57,10 @@ TEST(ProgramGroup, IsASubmenuOfItsItemsAndGoesWithoutTheirNeighbours) {
     EXPECT_EQ(validationFaults(directories / "marunda.directory"), "");
     EXPECT_EQ(entryValue(home.folder().read(applications / "marunda-kaldir.desktop"), "Name"),
               "Programı Kaldır");
-    EXPECT_EQ(mergedMenu(home), "Marunda|marunda-donusturucu.desktop|Dorvex\n"
+    EXPECT_EQ(mergedMenu(home), "Marunda|marunda-telefon.desktop|Marunda\n"
                                 "Marunda|marunda-kaldir.desktop|Programı Kaldır\n"
-                                "Marunda|marunda-telefon.desktop|Marunda\n"
-                                "Marunda|marunda-zilora.desktop|Selvira\n");
+                                "Marunda|marunda-zilora.desktop|Selvira\n"
+                                "Marunda|marunda-donusturucu.desktop|Dorvex\n");
 
     ASSERT_TRUE(marunda::platform::removeProgramGroup("Marunda", items));
     EXPECT_EQ(mergedMenu(home), "\n");
