@@ -1,5 +1,6 @@
 #include "common/cp1254.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <cstring>
@@ -90,6 +91,33 @@ bool wellFormed(char32_t ch, int extra) {
     return ch >= kLeast[extra] && ch <= 0x10FFFF && (ch < 0xD800 || ch > 0xDFFF);
 }
 
+// The character at `i` and the bytes it takes, or nothing for a malformed sequence.
+std::optional<char32_t> utf8At(std::string_view utf8, std::size_t i, int& extra) {
+    const auto lead = static_cast<unsigned char>(utf8[i]);
+    // C0, C1 could only start overlong forms; F5 and above, characters past U+10FFFF.
+    extra = lead < 0x80    ? 0
+            : lead >= 0xF5 ? -1
+            : lead >= 0xF0 ? 3
+            : lead >= 0xE0 ? 2
+            : lead >= 0xC2 ? 1
+                           : -1;
+    if (extra < 0 || (extra > 0 && i + extra >= utf8.size())) {
+        return std::nullopt;
+    }
+    char32_t ch = extra == 0 ? lead : lead & (0x3F >> extra);
+    for (int k = 1; k <= extra; ++k) {
+        const auto next = static_cast<unsigned char>(utf8[i + k]);
+        if ((next & 0xC0) != 0x80) {
+            return std::nullopt;
+        }
+        ch = (ch << 6) | (next & 0x3F);
+    }
+    if (!wellFormed(ch, extra)) {
+        return std::nullopt;
+    }
+    return ch;
+}
+
 } // namespace
 
 std::u32string utf8ToUtf32(std::string_view utf8) {
@@ -97,31 +125,37 @@ std::u32string utf8ToUtf32(std::string_view utf8) {
     out.reserve(utf8.size());
     size_t i = 0;
     while (i < utf8.size()) {
-        const auto lead = static_cast<unsigned char>(utf8[i]);
-        // C0, C1 could only start overlong forms; F5 and above, characters past U+10FFFF.
-        const int extra = lead < 0x80    ? 0
-                          : lead >= 0xF5 ? -1
-                          : lead >= 0xF0 ? 3
-                          : lead >= 0xE0 ? 2
-                          : lead >= 0xC2 ? 1
-                                         : -1;
-        if (extra < 0 || (extra > 0 && i + extra >= utf8.size())) {
-            out += U'\uFFFD';
+        int extra = 0;
+        const auto ch = utf8At(utf8, i, extra);
+        out += ch.value_or(U'\uFFFD');
+        i += ch ? extra + 1 : 1;
+    }
+    return out;
+}
+
+bool isUtf8(std::string_view bytes) {
+    constexpr std::uint64_t kHighBits = 0x8080808080808080u;
+    std::size_t i = 0;
+    while (i < bytes.size()) {
+        std::uint64_t eight = kHighBits;
+        if (i + 8 <= bytes.size()) {
+            std::memcpy(&eight, bytes.data() + i, 8);
+        }
+        if ((eight & kHighBits) == 0) {
+            i += 8; // plain ASCII, eight at a time
+            continue;
+        }
+        if (static_cast<unsigned char>(bytes[i]) < 0x80) {
             ++i;
             continue;
         }
-        char32_t ch = extra == 0 ? lead : lead & (0x3F >> extra);
-        bool good = true;
-        for (int k = 1; k <= extra; ++k) {
-            const auto next = static_cast<unsigned char>(utf8[i + k]);
-            good = good && (next & 0xC0) == 0x80;
-            ch = (ch << 6) | (next & 0x3F);
+        int extra = 0;
+        if (!utf8At(bytes, i, extra)) {
+            return false;
         }
-        good = good && wellFormed(ch, extra);
-        out += good ? ch : U'\uFFFD';
-        i += good ? extra + 1 : 1;
+        i += static_cast<std::size_t>(extra) + 1;
     }
-    return out;
+    return true;
 }
 
 std::string utf32ToUtf8(std::u32string_view text) {
@@ -190,12 +224,45 @@ std::string decodeCp1254(std::string_view bytes) {
     return std::string(buffer.data(), decodeInto(bytes, buffer.data()));
 }
 
+namespace {
+
+// Calls `take` with each character of a UTF-8 text (U+FFFD for a malformed byte) until it
+// returns false, without building the decoded text.
+template <class Take> void eachCharacter(std::string_view utf8, Take take) {
+    std::size_t i = 0;
+    while (i < utf8.size()) {
+        if (const auto byte = static_cast<unsigned char>(utf8[i]); byte < 0x80) {
+            if (!take(char32_t{byte})) {
+                return;
+            }
+            ++i;
+            continue;
+        }
+        int extra = 0;
+        const auto ch = utf8At(utf8, i, extra);
+        if (!take(ch.value_or(U'\uFFFD'))) {
+            return;
+        }
+        i += ch ? static_cast<std::size_t>(extra) + 1 : 1;
+    }
+}
+
+bool isAscii(std::string_view text) {
+    return std::all_of(text.begin(), text.end(), [](char c) { return (c & 0x80) == 0; });
+}
+
+} // namespace
+
 std::string encodeCp1254(std::string_view utf8) {
+    if (isAscii(utf8)) {
+        return std::string(utf8); // ASCII is the same in both
+    }
     std::string out;
     out.reserve(utf8.size());
-    for (char32_t ch : utf8ToUtf32(utf8)) {
+    eachCharacter(utf8, [&](char32_t ch) {
         out += static_cast<char>(unicodeToCp1254(ch).value_or('?'));
-    }
+        return true;
+    });
     return out;
 }
 
@@ -204,12 +271,16 @@ bool fitsCp1254(std::string_view utf8) {
 }
 
 std::optional<char32_t> firstOutsideCp1254(std::string_view utf8) {
-    for (char32_t ch : utf8ToUtf32(utf8)) {
-        if (!unicodeToCp1254(ch)) {
-            return ch;
-        }
+    std::optional<char32_t> outside;
+    if (!isAscii(utf8)) {
+        eachCharacter(utf8, [&](char32_t ch) {
+            if (!unicodeToCp1254(ch)) {
+                outside = ch;
+            }
+            return !outside;
+        });
     }
-    return std::nullopt;
+    return outside;
 }
 
 } // namespace marunda

@@ -19,6 +19,7 @@ bool fitsCp1254(std::string_view utf8);
 std::optional<char32_t> firstOutsideCp1254(std::string_view utf8);
 
 // UTF-8 helpers; malformed sequences decode to U+FFFD.
+bool isUtf8(std::string_view bytes); // well formed: no malformed sequence anywhere
 std::u32string utf8ToUtf32(std::string_view utf8);
 std::string utf32ToUtf8(std::u32string_view text);
 void appendUtf8(std::string& out, char32_t ch);

@@ -272,6 +272,14 @@ Result<void> replaceFileKeepingOld(const fs::path& target, std::string_view byte
     return replaceFile(target, bytes, &previous);
 }
 
+Result<void> replaceUserFile(const fs::path& target, std::string_view bytes) {
+    const auto utf8 = target.filename().u8string();
+    const std::string name(utf8.begin(), utf8.end());
+    const std::string_view names[] = {name};
+    removeLeftoverTemporaries(target.parent_path(), names);
+    return replaceFileKeepingOld(target, bytes);
+}
+
 void removeLeftoverTemporaries(const fs::path& folder, std::span<const std::string_view> names) {
     std::vector<fs::path> leftovers;
     std::error_code ec;

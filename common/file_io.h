@@ -68,6 +68,11 @@ Result<void> replaceFile(const std::filesystem::path& target, std::string_view b
 // they cannot be read, a failure after the rename is reported as it is.
 Result<void> replaceFileKeepingOld(const std::filesystem::path& target, std::string_view bytes);
 
+// replaceFileKeepingOld for a file in a folder of the user's choice (a listing, an export): what
+// an interrupted replacement of that file left beside it is cleared first, as no start of the
+// program looks there.
+Result<void> replaceUserFile(const std::filesystem::path& target, std::string_view bytes);
+
 // Removes what an interrupted replaceFile of each of `names` in `folder` left behind.
 void removeLeftoverTemporaries(const std::filesystem::path& folder,
                                std::span<const std::string_view> names);

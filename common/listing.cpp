@@ -171,12 +171,7 @@ Result<void> writeListing(const RecordStore& store, const std::vector<int>& page
     const auto recordAt = [&](std::size_t i) {
         return book.value().pageBytes(pages[i]);
     };
-    // The listing's folder is the user's: what an interrupted listing of this file left there is
-    // cleared by the next one, not by the program's start.
-    const auto name = target.filename().string();
-    const std::string_view names[] = {name};
-    removeLeftoverTemporaries(target.parent_path(), names);
-    return replaceFileKeepingOld(target, composeListing(pages.size(), columns, recordAt));
+    return replaceUserFile(target, composeListing(pages.size(), columns, recordAt));
 }
 
 } // namespace marunda

@@ -3,6 +3,7 @@
 #include "common/cp1254.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace marunda {
 
@@ -36,8 +37,15 @@ std::string blankRunCopy(std::string_view text, Field field) {
 }
 
 std::string withoutTrailingBlanks(std::string_view text) {
-    const auto end = text.find_last_not_of(' ');
-    return std::string(text.substr(0, end == std::string_view::npos ? 0 : end + 1));
+    // Stored fields are mostly padding: it is passed eight blanks at a time.
+    std::size_t end = text.size();
+    while (end >= 8 && std::memcmp(text.data() + end - 8, "        ", 8) == 0) {
+        end -= 8;
+    }
+    while (end > 0 && text[end - 1] == ' ') {
+        --end;
+    }
+    return std::string(text.substr(0, end));
 }
 
 } // namespace marunda

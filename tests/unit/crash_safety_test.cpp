@@ -4,6 +4,7 @@
 // file for file, and a reported result is the state that holds.
 #include "common/book_edits.h"
 #include "common/book_opening.h"
+#include "common/contact_import.h"
 #include "common/file_faults.h"
 #include "common/file_name.h"
 #include "common/listing.h"
@@ -329,6 +330,14 @@ std::vector<Operation> operations() {
          [](const RecordStore& s) { return appendRecord(s, person("Deniz")).ok(); },
          {kThree, "abc"},
          {{"Ayşe", "Bora", "Cem", "Deniz"}, "abc"}},
+        {"vCard import of two contacts",
+         book("abc"),
+         [](const RecordStore& s) {
+             const ContactRecord added[] = {person("Deniz"), person("Ece")};
+             return addContacts(s, added).ok();
+         },
+         {kThree, "abc"},
+         {{"Ayşe", "Bora", "Cem", "Deniz", "Ece"}, "abc"}},
         {"modify",
          book("abc"),
          [](const RecordStore& s) {
