@@ -1,5 +1,6 @@
 #include "installer/kur/form2.h"
 
+#include "installer/backup.h"
 #include "installer/kur/texts.h"
 #include "ui/fonts.h"
 #include "ui/message_box.h"
@@ -83,8 +84,16 @@ bool Form2::report(const installer::RemovalReport& result) {
                                    "için bu klasör ve içindeki bu dosyalar silinmedi.")
                         .arg(QDir::toNativeSeparators(fromUtf8(result.folder)));
         }
+        if (!result.earlierBackup.empty()) {
+            text += QStringLiteral("\n\nMasaüstünüzdeki \"%1\" klasöründe bulunan önceki "
+                                   "yedeğiniz silinmedi, \"%2\" adıyla aynı yerde saklandı.")
+                        .arg(fromUtf8(std::string(installer::kBackupFolder)),
+                             fromUtf8(result.earlierBackup));
+        }
         if (const QString failed = failedStepsText(result.failed); !failed.isEmpty()) {
-            text += QStringLiteral("\n\n") + failed;
+            text += QStringLiteral("\n\n") + failed +
+                    QStringLiteral(" Kaldırma işlemini tamamlamak için Kur'u yeniden "
+                                   "çalıştırabilirsiniz.");
         }
         MessageBox::information(this, kCaption, text);
         return true;
