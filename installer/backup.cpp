@@ -22,19 +22,23 @@ namespace {
 // The book's data files, which the backup saves beside its read-me.
 constexpr std::array<std::string_view, 3> kDataFiles{"telefon.dat", "bilgi.dat", "data.dat"};
 
+// As fs::status; counted as a file call, so that a failing read is tried too.
+fs::file_status statusOf(const fs::path& file, std::error_code& error) {
+    if (file_faults::nextCallFails()) {
+        error = std::make_error_code(std::errc::io_error);
+        return fs::file_status();
+    }
+    return fs::status(file, error);
+}
+
 // The permissions a copy of the book's file gets: the file's own, so that a private book stays
 // private, without the set-id and sticky bits that a data file has no use for. When they cannot
 // be read, owner only: a copy is never more open than its book.
 fs::perms copyPermissions(const fs::path& source) {
-    constexpr auto ownerOnly = fs::perms::owner_read | fs::perms::owner_write;
-    // Counted as a file call, so that a failing read is tried too.
-    if (file_faults::nextCallFails()) {
-        return ownerOnly;
-    }
     std::error_code error;
-    const auto status = fs::status(source, error);
+    const auto status = statusOf(source, error);
     if (error || status.permissions() == fs::perms::unknown) {
-        return ownerOnly;
+        return fs::perms::owner_read | fs::perms::owner_write;
     }
     return status.permissions() & fs::perms::all;
 }
