@@ -2,6 +2,7 @@
 
 #include "common/result.h"
 
+#include <array>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -10,6 +11,9 @@ namespace marunda::installer {
 
 inline constexpr std::string_view kBackupFolder = "Marunda Kayıt Dosyaları";
 inline constexpr std::string_view kReadMe = "Beni Oku.txt";
+// The book's data files, which the backup saves beside its read-me.
+inline constexpr std::array<std::string_view, 3> kBackedUpFiles{"telefon.dat", "bilgi.dat",
+                                                                "data.dat"};
 inline constexpr std::string_view kReadMeLine =
     "Bu klasördeki dosyaları kullanmak için, Marunda programını kurduktan sonra programın olduğu "
     "klasöre kopyalayın";
