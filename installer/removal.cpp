@@ -73,8 +73,8 @@ std::optional<std::vector<std::string>> entriesOf(const fs::path& folder) {
     return names;
 }
 
-// Removes the folder when it is empty. Whether it is gone, with or without what stays in it, or
-// whether that could not be told or done.
+// Removes the folder when it is empty. True when it is gone, or holds only `remaining`, files of
+// others; false when that could not be told, or an empty folder could not be removed.
 bool removeIfEmpty(const fs::path& folder, std::vector<std::string>& remaining) {
     std::error_code error;
     const bool exists = fs::exists(folder, error);
@@ -143,7 +143,9 @@ RemovalReport removeInstallation(bool backup, const Progress& progress) {
         report.earlierBackup = saved.value();
     }
     if (auto failed = deleteOwnFiles(folder)) {
-        return stopped(RemovalStop::deleteFailed, *failed, report.folder);
+        auto stop = stopped(RemovalStop::deleteFailed, *failed, report.folder);
+        stop.earlierBackup = report.earlierBackup;
+        return stop;
     }
     progress(40);
     const bool folderDone = removeIfEmpty(folder, report.remaining);
