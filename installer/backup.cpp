@@ -3,6 +3,8 @@
 #include "common/cp1254.h"
 #include "common/file_io.h"
 #include "common/file_name.h"
+#include "installer/data_file_copy.h"
+#include "installer/earlier_backup.h"
 #include "installer/utf8_path.h"
 #include "platform/platform.h"
 
@@ -13,42 +15,25 @@
 namespace marunda::installer {
 namespace fs = std::filesystem;
 
-namespace {
-
-// The book's data files, which the backup saves beside its read-me.
-constexpr std::array<std::string_view, 3> kDataFiles{"telefon.dat", "bilgi.dat", "data.dat"};
-
-// A copy that keeps the data file's permissions: a private book stays private.
-Result<void> copyDataFile(const fs::path& source, const fs::path& destination) {
-    auto bytes = readFile(source);
-    if (!bytes) {
-        return bytes.error();
-    }
-    if (auto written = replaceFile(destination, bytes.value()); !written) {
-        return written.error();
-    }
-    std::error_code error;
-    fs::permissions(destination, fs::status(source, error).permissions(), error);
-    return {};
-}
-
-} // namespace
-
-Result<void> backUpBook(const fs::path& folder) {
+Result<std::string> backUpBook(const fs::path& folder) {
     auto desktop = platform::desktopFolder();
     if (!desktop) {
         return desktop.error();
     }
     const fs::path backup = desktop.value() / pathFromUtf8(kBackupFolder);
+    auto earlier = keepEarlierBackup(folder, backup);
+    if (!earlier) {
+        return earlier.error();
+    }
     std::error_code error;
     fs::create_directories(backup, error);
     if (error || !fs::is_directory(backup, error)) {
         return makeError(ErrorCode::unwritable, pathText(backup));
     }
     // What an interrupted earlier backup left would stay on the user's desktop.
-    removeLeftoverTemporaries(backup, kDataFiles);
+    removeLeftoverTemporaries(backup, kBackedUpFiles);
     removeLeftoverTemporaries(backup, std::array{kReadMe});
-    for (const std::string_view name : kDataFiles) {
+    for (const std::string_view name : kBackedUpFiles) {
         auto exists = fileExists(folder / name);
         if (!exists) {
             return exists.error();
@@ -63,7 +48,7 @@ Result<void> backUpBook(const fs::path& folder) {
     if (!replaceFile(readMe, encodeCp1254(kReadMeLine) + "\r\n")) {
         return makeError(ErrorCode::unwritable, pathText(readMe));
     }
-    return {};
+    return earlier.value();
 }
 
 } // namespace marunda::installer

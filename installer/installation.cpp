@@ -1,5 +1,6 @@
 #include "installer/installation.h"
 
+#include "common/cp1254.h"
 #include "common/file_io.h"
 #include "converter/installation_conversion.h"
 #include "installer/file_copy.h"
@@ -7,6 +8,7 @@
 #include "installer/medium.h"
 #include "installer/shortcuts.h"
 #include "installer/utf8_path.h"
+#include "installer/write_failure.h"
 #include "platform/platform.h"
 
 #include <optional>
@@ -19,8 +21,9 @@ namespace fs = std::filesystem;
 
 namespace {
 
-InstallReport stopped(InstallStop stop, std::string detail = {}) {
-    return {stop, std::move(detail), {}};
+InstallReport stopped(InstallStop stop, std::string detail = {},
+                      WriteCause cause = WriteCause::unknown) {
+    return {stop, std::move(detail), cause, {}};
 }
 
 const std::string* firstMissingSource(const fs::path& medium) {
@@ -40,68 +43,66 @@ void convertOldInstallation(const fs::path& windowsFolder, const InstallEvents& 
     }
 }
 
+struct FolderStop {
+    InstallStop stop;
+    WriteCause cause = WriteCause::unknown;
+};
+
 // Makes sure the target folder exists; none when it does.
-std::optional<InstallStop> prepareFolder(const fs::path& target, const InstallEvents& events) {
+std::optional<FolderStop> prepareFolder(const fs::path& target, const InstallEvents& events) {
     std::error_code error;
     const auto status = fs::status(target, error);
     if (fs::is_directory(status)) {
         return std::nullopt;
     }
     if (fs::exists(status)) {
-        return InstallStop::unusableFolder;
+        return FolderStop{InstallStop::unusableFolder};
     }
     if (!events.createFolder()) {
-        return InstallStop::declined;
+        return FolderStop{InstallStop::declined};
     }
     // One level only: a folder whose parent is missing is refused, not built up.
     if (!fs::create_directory(target, error) || error) {
-        return InstallStop::folderNotCreated;
+        return FolderStop{InstallStop::folderNotCreated, causeOf(error)};
     }
     events.progress(10);
     return std::nullopt;
 }
 
+struct CopyFailure {
+    std::string file; // as the report names it
+    WriteCause cause;
+};
+
 // Copies into `folder`, making the folder a runtime file lies in.
-Result<void> copyInto(const fs::path& source, const fs::path& folder, const std::string& name,
-                      bool program) {
+std::optional<CopyFailure> copyInto(const fs::path& source, const fs::path& folder,
+                                    const std::string& name, bool program,
+                                    const std::string& reported) {
     const fs::path destination = folder / fs::path(name).make_preferred();
     std::error_code error;
     fs::create_directories(destination.parent_path(), error);
-    return copyReplacing(source, destination, program);
+    if (copyReplacing(source, destination, program)) {
+        return std::nullopt;
+    }
+    const auto size = fs::file_size(source, error);
+    return CopyFailure{reported, writeFailureCause(destination, error ? 0 : size)};
 }
 
 // The installer's copy in the Windows folder, with the runtime it loads beside it.
-std::optional<std::string> copyUninstaller(const InstallPlan& plan, const fs::path& windowsFolder) {
+std::optional<CopyFailure> copyUninstaller(const InstallPlan& plan, const fs::path& windowsFolder) {
     const fs::path runtime = windowsFolder / kRuntimeFolder;
     for (const auto& file : uninstallerRuntime()) {
         const std::string source = runtimeSource(file);
-        if (!copyInto(plan.installer.parent_path() / source, runtime, file, false)) {
-            return source;
+        if (auto failed =
+                copyInto(plan.installer.parent_path() / source, runtime, file, false, source)) {
+            return failed;
         }
     }
-    if (!copyReplacing(plan.installer, windowsFolder / uninstallerName(), true)) {
-        return uninstallerName();
-    }
-    return std::nullopt;
+    return copyInto(plan.installer, windowsFolder, uninstallerName(), true, uninstallerName());
 }
 
-std::optional<std::string> copyFiles(const InstallPlan& plan, const fs::path& target,
-                                     const fs::path& windowsFolder, const Progress& progress) {
-    int shown = 0;
-    for (const auto& file : installedFiles()) {
-        if (!copyInto(plan.medium / file.source, target, file.destination, file.program)) {
-            return file.destination;
-        }
-        // The runtime's files share one step of the bar.
-        if (file.progressAfter != shown) {
-            shown = file.progressAfter;
-            progress(shown);
-        }
-    }
-    if (auto failed = copyUninstaller(plan, windowsFolder)) {
-        return failed;
-    }
-    // What an interrupted earlier installation left of these files goes now.
+// What an interrupted earlier installation left of the files it copies.
+void removeLeftovers(const fs::path& target, const fs::path& windowsFolder) {
     std::vector<std::string> names;
     for (const auto& file : installedFiles()) {
         names.push_back(file.destination);
@@ -110,8 +111,24 @@ std::optional<std::string> copyFiles(const InstallPlan& plan, const fs::path& ta
     removeLeftoverCopies(windowsFolder / kRuntimeFolder, uninstallerRuntime());
     const std::string uninstaller[] = {uninstallerName()};
     removeLeftoverCopies(windowsFolder, uninstaller);
-    progress(70);
-    return std::nullopt;
+}
+
+std::optional<CopyFailure> copyFiles(const InstallPlan& plan, const fs::path& target,
+                                     const fs::path& windowsFolder, const Progress& progress) {
+    removeLeftovers(target, windowsFolder);
+    int shown = 0;
+    for (const auto& file : installedFiles()) {
+        if (auto failed = copyInto(plan.medium / file.source, target, file.destination,
+                                   file.program, file.destination)) {
+            return failed;
+        }
+        // The runtime's files share one step of the bar.
+        if (file.progressAfter != shown) {
+            shown = file.progressAfter;
+            progress(shown);
+        }
+    }
+    return copyUninstaller(plan, windowsFolder);
 }
 
 std::vector<LaterStep> registerPrograms(const fs::path& target, const fs::path& windowsFolder,
@@ -151,20 +168,27 @@ InstallReport install(const InstallPlan& plan, const InstallEvents& events) {
     // The log keeps the folder as typed; the files, links and logon entry get the system's own
     // separators, whichever the user typed.
     const fs::path target = pathFromUtf8(plan.folder).make_preferred();
+    if (!fitsCp1254(plan.folder)) {
+        return stopped(InstallStop::nameNotInCodePage, plan.folder);
+    }
     if (!loggableFolder(plan.folder) || !target.is_absolute()) {
         return stopped(InstallStop::unusableFolder, plan.folder);
     }
     if (auto stop = prepareFolder(target, events)) {
-        return stopped(*stop, plan.folder);
-    }
-    if (!writeInstallationLog(w, plan.folder)) {
-        return stopped(InstallStop::logNotWritten, std::string(kLog17));
+        return stopped(stop->stop, plan.folder, stop->cause);
     }
     events.progress(20);
     if (auto failed = copyFiles(plan, target, w, events.progress)) {
-        return stopped(InstallStop::copyFailed, *failed);
+        return stopped(InstallStop::copyFailed, failed->file, failed->cause);
     }
-    return {InstallStop::none, {}, registerPrograms(target, w, events.progress)};
+    // The commit point: only a complete installation is recorded, and a failure before this
+    // leaves the log of the one there was.
+    if (!writeInstallationLog(w, plan.folder)) {
+        return stopped(InstallStop::logNotWritten, std::string(kLog17));
+    }
+    events.progress(70);
+    return {
+        InstallStop::none, {}, WriteCause::unknown, registerPrograms(target, w, events.progress)};
 }
 
 } // namespace marunda::installer

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "installer/steps.h"
+#include "installer/write_failure.h"
 
 #include <filesystem>
 #include <functional>
@@ -24,24 +25,27 @@ struct InstallEvents {
 };
 
 enum class InstallStop {
-    none,             // installed; `failed` names the later steps that could not be done
-    missingSources,   // `detail`: the first source missing from the medium
-    noWindowsFolder,  // the folder of the logs cannot be had
-    unusableFolder,   // the name cannot be logged, is not a full path, or is a file
-    declined,         // the user would not have the folder created
-    folderNotCreated, // e.g. its parent does not exist
+    none,              // installed; `failed` names the later steps that could not be done
+    missingSources,    // `detail`: the first source missing from the medium
+    noWindowsFolder,   // the folder of the logs cannot be had
+    nameNotInCodePage, // the name holds letters that code page 1254 (the log's) cannot hold
+    unusableFolder,    // the name cannot be logged, is not a full path, or is a file
+    declined,          // the user would not have the folder created
+    folderNotCreated,  // `cause`: why
     logNotWritten,
-    copyFailed, // `detail`: the file that could not be copied
+    copyFailed, // `detail`: the file that could not be copied; `cause`: why
 };
 
 struct InstallReport {
     InstallStop stop = InstallStop::none;
     std::string detail; // UTF-8
+    WriteCause cause = WriteCause::unknown;
     std::vector<LaterStep> failed;
 };
 
 // The whole installation in the order of its steps. It stops at the first step whose failure
-// would leave an installation that does not work; the steps after the copies are each tried.
+// would leave an installation that does not work; the log is written once every file is in
+// place, and the steps after it are each tried.
 InstallReport install(const InstallPlan& plan, const InstallEvents& events);
 
 } // namespace marunda::installer

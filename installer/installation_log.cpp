@@ -39,6 +39,8 @@ Result<std::string> readInstallationLog(const std::filesystem::path& windowsFold
 }
 
 Result<void> removeInstallationLog(const std::filesystem::path& windowsFolder) {
+    const std::string_view names[] = {kLog17};
+    removeLeftoverTemporaries(windowsFolder, names);
     return removeFile(windowsFolder / kLog17);
 }
 

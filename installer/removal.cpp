@@ -11,6 +11,7 @@
 #include "platform/platform.h"
 
 #include <algorithm>
+#include <optional>
 #include <system_error>
 
 namespace marunda::installer {
@@ -19,7 +20,7 @@ namespace fs = std::filesystem;
 namespace {
 
 RemovalReport stopped(RemovalStop stop, std::string detail, std::string folder = {}) {
-    return {stop, std::move(detail), std::move(folder), {}, {}};
+    return {stop, std::move(detail), std::move(folder), {}, {}, {}};
 }
 
 std::vector<std::string> ownNames() {
@@ -57,27 +58,41 @@ std::optional<std::string> deleteOwnFiles(const fs::path& folder) {
     return std::nullopt;
 }
 
-std::vector<std::string> entriesOf(const fs::path& folder) {
+// What is left in the folder, sorted; none when the folder could not be read.
+std::optional<std::vector<std::string>> entriesOf(const fs::path& folder) {
     std::vector<std::string> names;
     std::error_code error;
-    for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+    fs::directory_iterator it(folder, error);
+    for (const fs::directory_iterator end; !error && it != end; it.increment(error)) {
         names.push_back(pathText(it->path().filename()));
+    }
+    if (error) {
+        return std::nullopt;
     }
     std::sort(names.begin(), names.end());
     return names;
 }
 
-// Removes the folder when it is empty; what stays in it otherwise.
-std::vector<std::string> removeIfEmpty(const fs::path& folder) {
+// Removes the folder when it is empty. True when it is gone, or holds only `remaining`, files of
+// others; false when that could not be told, or an empty folder could not be removed.
+bool removeIfEmpty(const fs::path& folder, std::vector<std::string>& remaining) {
     std::error_code error;
-    if (!fs::exists(folder, error)) {
-        return {};
+    const bool exists = fs::exists(folder, error);
+    if (error) {
+        return false;
     }
-    auto remaining = entriesOf(folder);
-    if (remaining.empty() && !fs::remove(folder, error)) {
-        remaining.push_back(pathText(folder.filename()));
+    if (!exists) {
+        return true;
     }
-    return remaining;
+    auto entries = entriesOf(folder);
+    if (!entries) {
+        return false;
+    }
+    if (!entries->empty()) {
+        remaining = std::move(*entries);
+        return true;
+    }
+    return fs::remove(folder, error) && !error;
 }
 
 std::vector<LaterStep> unregister(const fs::path& folder, const fs::path& windowsFolder,
@@ -96,10 +111,6 @@ std::vector<LaterStep> unregister(const fs::path& folder, const fs::path& window
     if (!platform::removeLogonEntry(kLogonName)) {
         failed.push_back(LaterStep::logonEntry);
     }
-    if (!removeInstallationLog(windowsFolder)) {
-        failed.push_back(LaterStep::installationLog);
-    }
-    progress(100);
     return failed;
 }
 
@@ -125,17 +136,32 @@ RemovalReport removeInstallation(bool backup, const Progress& progress) {
     const fs::path windowsFolder = platform::windowsFolder().value();
     const fs::path folder = pathFromUtf8(report.folder);
     if (backup) {
-        if (auto saved = backUpBook(folder); !saved) {
+        auto saved = backUpBook(folder);
+        if (!saved) {
             return stopped(RemovalStop::backupFailed, saved.error().detail, report.folder);
         }
+        report.earlierBackup = saved.value();
     }
     if (auto failed = deleteOwnFiles(folder)) {
-        return stopped(RemovalStop::deleteFailed, *failed, report.folder);
+        auto stop = stopped(RemovalStop::deleteFailed, *failed, report.folder);
+        stop.earlierBackup = report.earlierBackup;
+        return stop;
     }
     progress(40);
-    report.remaining = removeIfEmpty(folder);
+    const bool folderDone = removeIfEmpty(folder, report.remaining);
     progress(60);
     report.failed = unregister(folder, windowsFolder, progress);
+    if (!folderDone) {
+        report.failed.insert(report.failed.begin(), LaterStep::installationFolder);
+    }
+    // The log last, once nothing else is left: while it is there, Kur offers the removal again
+    // and that finishes the job.
+    if (report.failed.empty()) {
+        if (auto removed = removeInstallationLog(windowsFolder); !removed) {
+            report.failed.push_back(LaterStep::installationLog);
+        }
+    }
+    progress(100);
     return report;
 }
 

@@ -20,6 +20,10 @@ struct RemovalReport {
     std::string detail;                 // UTF-8
     std::string folder;                 // the installation folder, UTF-8
     std::vector<std::string> remaining; // names left in the folder that are not ours
+    // With a backup: the folder (its name, UTF-8) under which an earlier backup that differed was
+    // kept; empty when there was none.
+    std::string earlierBackup;
+    // Not empty: the log stays, so that running the removal again finishes it.
     std::vector<LaterStep> failed;
 };
 
@@ -27,9 +31,10 @@ struct RemovalReport {
 RemovalReport installedFolder();
 
 // Removes what the installation put into its folder and the phone book's own files, then the
-// folder if nothing else is left; then the program group, the desktop shortcut, the logon entry
-// and the log. With `backup`, the data files are saved first, and a failure there deletes
-// nothing. The uninstaller's own copy stays: it is the running program.
+// folder if nothing else is left; then the program group, the desktop shortcut and the logon
+// entry; and last the log, only when all that is gone. With `backup`, the data files are saved
+// first, and a failure there deletes nothing. The uninstaller's own copy stays: it is the
+// running program.
 RemovalReport removeInstallation(bool backup, const Progress& progress);
 
 } // namespace marunda::installer

@@ -6,9 +6,16 @@
 
 namespace marunda::installer {
 
-// Steps after the files are in place: when one fails, the rest still runs and the final message
-// names it.
-enum class LaterStep { programGroup, logonEntry, desktopShortcut, startReminder, installationLog };
+// Steps after the files are in place (or gone): when one fails, the rest still runs and the final
+// message names it.
+enum class LaterStep {
+    programGroup,
+    logonEntry,
+    desktopShortcut,
+    startReminder,
+    installationLog,
+    installationFolder, // an emptied folder that could not be checked or removed
+};
 
 // The value for the progress bar, after each step.
 using Progress = std::function<void(int)>;

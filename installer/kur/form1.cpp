@@ -1,5 +1,6 @@
 #include "installer/kur/form1.h"
 
+#include "common/cp1254.h"
 #include "installer/kur/texts.h"
 #include "platform/platform.h"
 #include "ui/drive_folder_picker.h"
@@ -18,6 +19,56 @@ namespace marunda::kur {
 
 using installer::InstallStop;
 using ui::MessageBox;
+
+namespace {
+
+using installer::WriteCause;
+
+QString nameNotInCodePageText(const QString& folder) {
+    const auto letter = firstOutsideCp1254(toUtf8(folder));
+    const char32_t shown = letter.value_or(U'?');
+    return QStringLiteral("Marunda \"%1\" dizinine kurulamaz, çünkü dizin adındaki \"%2\" "
+                          "harfi Türkçe kod sayfasında (1254) bulunmadığı için kurulum bilgisine "
+                          "yazılamaz. Lütfen adında bu harf olmayan bir dizin yazın")
+        .arg(QDir::toNativeSeparators(folder), QString::fromUcs4(&shown, 1));
+}
+
+QString folderNotCreatedText(const QString& folder, WriteCause cause) {
+    const QString failed = QStringLiteral("\"%1\" dizini oluşturulamadı").arg(folder);
+    switch (cause) {
+    case WriteCause::notPermitted:
+        return failed + QStringLiteral(", çünkü üst dizine yazma izniniz yok. Lütfen başka bir "
+                                       "dizin seçin");
+    case WriteCause::noSpace:
+        return failed + QStringLiteral(", çünkü diskte yeterli boş yer yok. Lütfen diskte yer "
+                                       "açın ya da başka bir dizin seçin");
+    case WriteCause::missingParent:
+    case WriteCause::unknown:
+        break;
+    }
+    return failed + QStringLiteral(". Lütfen üst dizinin var olduğundan emin olun ya da başka bir "
+                                   "dizin seçin");
+}
+
+QString copyFailedText(const QString& file, WriteCause cause) {
+    const QString failed =
+        QStringLiteral("%1 dosyası kopyalanamadığı için kurulum tamamlanamadı").arg(file);
+    switch (cause) {
+    case WriteCause::notPermitted:
+        return failed + QStringLiteral(", çünkü bu dosyaya ya da dizine yazma izniniz yok. "
+                                       "Lütfen başka bir dizin seçin");
+    case WriteCause::noSpace:
+        return failed + QStringLiteral(", çünkü diskte yeterli boş yer yok. Lütfen diskte yer "
+                                       "açıp yeniden Yükle tuşuna basın");
+    case WriteCause::missingParent:
+    case WriteCause::unknown:
+        break;
+    }
+    return failed + QStringLiteral(". Lütfen eğer şu anda çalışıyorsa Marunda ve Selvira "
+                                   "programlarını kapatıp yeniden Yükle tuşuna basın");
+}
+
+} // namespace
 
 Form1::Form1(std::filesystem::path medium, std::filesystem::path installer, QWidget* parent)
     : EndingWindow(parent)
@@ -120,6 +171,9 @@ bool Form1::reportStop(const installer::InstallReport& report) {
             QStringLiteral("Kurulum bilgilerinin tutulacağı %1 klasörü oluşturulamadı")
                 .arg(detail));
         return true;
+    case InstallStop::nameNotInCodePage:
+        MessageBox::critical(this, kErrorTitle, nameNotInCodePageText(detail));
+        return false;
     case InstallStop::unusableFolder:
         MessageBox::critical(this, kErrorTitle,
                              QStringLiteral("Marunda \"%1\" dizinine kurulamaz. Lütfen tam yolu "
@@ -128,21 +182,15 @@ bool Form1::reportStop(const installer::InstallReport& report) {
         return false;
     case InstallStop::folderNotCreated:
         MessageBox::critical(this, kErrorTitle,
-                             QStringLiteral("\"%1\" dizini oluşturulamadı. Lütfen üst dizinin var "
-                                            "olduğundan emin olun ya da başka bir dizin seçin")
-                                 .arg(QDir::toNativeSeparators(detail)));
+                             folderNotCreatedText(QDir::toNativeSeparators(detail), report.cause));
         return false;
     case InstallStop::logNotWritten:
-        MessageBox::critical(this, kErrorTitle,
-                             QStringLiteral("Kurulum bilgisi yazılamadığı için kurulum yapılmadı"));
+        MessageBox::critical(
+            this, kErrorTitle,
+            QStringLiteral("Kurulum bilgisi yazılamadığı için kurulum tamamlanamadı"));
         return false;
     case InstallStop::copyFailed:
-        MessageBox::critical(this, kErrorTitle,
-                             QStringLiteral("%1 dosyası kopyalanamadığı için kurulum "
-                                            "tamamlanamadı. Lütfen eğer şu anda çalışıyorsa "
-                                            "Marunda ve Selvira programlarını kapatıp yeniden "
-                                            "Yükle tuşuna basın")
-                                 .arg(detail));
+        MessageBox::critical(this, kErrorTitle, copyFailedText(detail, report.cause));
         return false;
     }
     return true;

@@ -1,5 +1,6 @@
 #include "installer/kur/form2.h"
 
+#include "installer/backup.h"
 #include "installer/kur/texts.h"
 #include "ui/fonts.h"
 #include "ui/message_box.h"
@@ -15,6 +16,20 @@ namespace marunda::kur {
 
 using installer::RemovalStop;
 using ui::MessageBox;
+
+namespace {
+
+// The sentence that tells where an earlier backup was kept; empty when none was.
+QString earlierBackupText(const installer::RemovalReport& result) {
+    if (result.earlierBackup.empty()) {
+        return {};
+    }
+    return QStringLiteral("\n\nMasaüstünüzdeki \"%1\" klasöründe bulunan önceki yedeğiniz "
+                          "silinmedi, \"%2\" adıyla aynı yerde saklandı.")
+        .arg(fromUtf8(std::string(installer::kBackupFolder)), fromUtf8(result.earlierBackup));
+}
+
+} // namespace
 
 Form2::Form2(QWidget* parent)
     : EndingWindow(parent) {
@@ -83,8 +98,11 @@ bool Form2::report(const installer::RemovalReport& result) {
                                    "için bu klasör ve içindeki bu dosyalar silinmedi.")
                         .arg(QDir::toNativeSeparators(fromUtf8(result.folder)));
         }
+        text += earlierBackupText(result);
         if (const QString failed = failedStepsText(result.failed); !failed.isEmpty()) {
-            text += QStringLiteral("\n\n") + failed;
+            text += QStringLiteral("\n\n") + failed +
+                    QStringLiteral(" Kaldırma işlemini tamamlamak için Kur'u yeniden "
+                                   "çalıştırabilirsiniz.");
         }
         MessageBox::information(this, kCaption, text);
         return true;
@@ -104,7 +122,8 @@ bool Form2::report(const installer::RemovalReport& result) {
     case RemovalStop::deleteFailed:
         MessageBox::critical(this, kCaption,
                              QStringLiteral("Program kaldırılırken hata oluştu. Muhtemelen silmek "
-                                            "istediğiniz dosyalardan bazıları şu anda kullanımda"));
+                                            "istediğiniz dosyalardan bazıları şu anda kullanımda") +
+                                 earlierBackupText(result));
         return true;
     }
     return true;

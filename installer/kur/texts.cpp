@@ -18,6 +18,8 @@ QString stepName(installer::LaterStep step) {
         return QStringLiteral("Selvira'nın şimdi başlatılması");
     case installer::LaterStep::installationLog:
         return QStringLiteral("kurulum bilgisi dosyasının silinmesi");
+    case installer::LaterStep::installationFolder:
+        return QStringLiteral("kurulum dizininin silinmesi");
     }
     return {};
 }

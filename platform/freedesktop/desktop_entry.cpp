@@ -16,6 +16,13 @@ std::string pathValue(const std::filesystem::path& path) {
     return escapedValue(path.string());
 }
 
+// What an interrupted write of the file left beside it.
+void removeLeftovers(const std::filesystem::path& file) {
+    const std::string name = file.filename().string();
+    const std::string_view names[] = {name};
+    removeLeftoverTemporaries(file.parent_path(), names);
+}
+
 } // namespace
 
 std::string escapedValue(std::string_view text) {
@@ -86,7 +93,9 @@ Result<void> writeEntryFile(const std::filesystem::path& file, std::string_view 
         return makeError(ErrorCode::unwritable,
                          pathText(file.parent_path()) + ": " + error.message());
     }
-    if (auto written = replaceFile(file, text); !written) {
+    auto written = replaceFile(file, text);
+    removeLeftovers(file);
+    if (!written) {
         return written;
     }
     if (executable) {
@@ -107,6 +116,11 @@ Result<void> writeEntryFile(const std::filesystem::path& file, std::string_view 
         }
     }
     return {};
+}
+
+Result<void> removeEntryFile(const std::filesystem::path& file) {
+    removeLeftovers(file);
+    return removeFile(file);
 }
 
 bool plainFileName(std::string_view name) {

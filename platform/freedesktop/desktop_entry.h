@@ -20,8 +20,11 @@ std::string execValue(const std::filesystem::path& program);
 std::string applicationEntry(const Shortcut& shortcut, std::string_view categories);
 
 // Writes an entry (or another file of the menus) through a temporary file, creating its folder.
+// What an interrupted earlier write left of it goes too.
 Result<void> writeEntryFile(const std::filesystem::path& file, std::string_view text,
                             bool executable = false);
+// Removes an entry with what an interrupted write left of it; a missing entry is no error.
+Result<void> removeEntryFile(const std::filesystem::path& file);
 
 // Whether `name` can be a file name as it stands: not empty, no '/', not "." or "..".
 bool plainFileName(std::string_view name);

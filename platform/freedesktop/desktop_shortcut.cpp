@@ -1,4 +1,3 @@
-#include "common/file_io.h"
 #include "platform/freedesktop/desktop_entry.h"
 #include "platform/platform.h"
 
@@ -33,7 +32,7 @@ Result<void> removeDesktopShortcut(std::string_view caption) {
     if (!file) {
         return file.error();
     }
-    return removeFile(file.value());
+    return freedesktop::removeEntryFile(file.value());
 }
 
 } // namespace marunda::platform

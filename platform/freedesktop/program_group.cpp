@@ -1,4 +1,3 @@
-#include "common/file_io.h"
 #include "platform/freedesktop/desktop_entry.h"
 #include "platform/freedesktop/xdg_folders.h"
 #include "platform/platform.h"
@@ -109,12 +108,14 @@ Result<void> removeProgramGroup(std::string_view group, const std::vector<Shortc
     for (const std::string& entry : f.entryNames) {
         ours.push_back(f.entries / entry);
     }
+    // Each is tried, so that as little as possible stays; the first failure is the answer.
+    Result<void> result;
     for (const auto& file : ours) {
-        if (auto removed = removeFile(file); !removed) {
-            return removed;
+        if (auto removed = freedesktop::removeEntryFile(file); !removed && result) {
+            result = removed;
         }
     }
-    return {};
+    return result;
 }
 
 } // namespace marunda::platform

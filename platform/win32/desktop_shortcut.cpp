@@ -35,6 +35,7 @@ Result<void> removeDesktopShortcut(std::string_view caption) {
     if (!file) {
         return file.error();
     }
+    win32::removeLeftoverLink(file.value());
     if (!DeleteFileW(file.value().c_str()) && GetLastError() != ERROR_FILE_NOT_FOUND) {
         return win32::systemError(ErrorCode::unwritable, pathText(file.value()), GetLastError());
     }

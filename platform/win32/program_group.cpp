@@ -65,6 +65,7 @@ Result<void> removeProgramGroup(std::string_view group, const std::vector<Shortc
     }
     for (const Shortcut& item : items) {
         const auto file = linkFile(folder.value(), item);
+        win32::removeLeftoverLink(file);
         if (!DeleteFileW(file.c_str()) && GetLastError() != ERROR_FILE_NOT_FOUND &&
             GetLastError() != ERROR_PATH_NOT_FOUND) {
             return win32::systemError(ErrorCode::unwritable, pathText(file), GetLastError());

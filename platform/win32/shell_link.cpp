@@ -48,6 +48,10 @@ private:
     Interface* pointer_ = nullptr;
 };
 
+std::filesystem::path temporaryLink(const std::filesystem::path& file) {
+    return file.parent_path() / (L"." + file.filename().wstring() + L".new");
+}
+
 HRESULT saveLink(const std::filesystem::path& file, const Shortcut& shortcut) {
     ComPointer<IShellLinkW> link;
     HRESULT result = CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER,
@@ -71,8 +75,7 @@ HRESULT saveLink(const std::filesystem::path& file, const Shortcut& shortcut) {
 
 Result<void> writeShellLink(const std::filesystem::path& file, const Shortcut& shortcut) {
     ComScope com;
-    std::filesystem::path temporary =
-        file.parent_path() / (L"." + file.filename().wstring() + L".new");
+    const std::filesystem::path temporary = temporaryLink(file);
     if (HRESULT result = saveLink(temporary, shortcut); FAILED(result)) {
         DeleteFileW(temporary.c_str());
         return systemError(ErrorCode::unwritable, pathText(file), unsigned(result));
@@ -84,6 +87,10 @@ Result<void> writeShellLink(const std::filesystem::path& file, const Shortcut& s
         return systemError(ErrorCode::unwritable, pathText(file), error);
     }
     return {};
+}
+
+void removeLeftoverLink(const std::filesystem::path& file) {
+    DeleteFileW(temporaryLink(file).c_str());
 }
 
 } // namespace marunda::platform::win32

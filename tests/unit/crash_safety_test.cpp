@@ -17,8 +17,13 @@
 #include "installer/installation_log.h"
 #include "installer/medium.h"
 #include "installer/removal.h"
+#include "installer/shortcuts.h"
 #include "installer/utf8_path.h"
+#ifdef _WIN32
 #include "platform/fake/fake_platform.h"
+#else
+#include "platform/platform.h"
+#endif
 #include "temp_folder.h"
 
 #ifndef _WIN32
@@ -29,6 +34,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
+#include <cstdlib>
 #include <filesystem>
 #include <functional>
 #include <iostream>
@@ -131,10 +138,17 @@ void book16Of(const TempFolder& dir, const People& people) {
 }
 
 // Kur's world in one folder: the Windows folder, the desktop, the medium and the installation
-// folder "Telefon" holding a book, with the fake platform pointed at them.
+// folder "Telefon" holding a private book. On Linux the system's own services work there, HOME
+// and the XDG folders pointing into it, so that the files of the menu, the logon entry and the
+// desktop shortcut are checked with the rest; Windows keeps its shell and registry elsewhere, and
+// there the fake records them in memory.
 const char* const kDataFiles[] = {"telefon.dat", "bilgi.dat", "data.dat"};
 const fs::path kInstalled = "Telefon";
-const fs::path kBackup = fs::path("desktop") / installer::pathFromUtf8(installer::kBackupFolder);
+const fs::path kWindows = fs::path("data") / "Marunda";
+const fs::path kLog = kWindows / installer::kLog17;
+const fs::path kDesktop = "Desktop";
+const fs::path kBackup = kDesktop / installer::pathFromUtf8(installer::kBackupFolder);
+constexpr auto kBookMode = fs::perms::owner_read | fs::perms::owner_write;
 
 std::string dataBytes(const std::string& name) {
     return name == "telefon.dat" ? bookOf(kThree)
@@ -142,14 +156,25 @@ std::string dataBytes(const std::string& name) {
                                  : passwordFileWith("abc");
 }
 
-void kurWorld(const TempFolder& dir) {
+void pointPlatformAt(const TempFolder& dir) {
+#ifdef _WIN32
     platform::fake::reset();
-    platform::fake::state().windowsFolder = dir / "windows";
-    platform::fake::state().desktopFolder = dir / "desktop";
-    fs::create_directories(dir / "windows");
+    platform::fake::state().windowsFolder = dir / kWindows;
+    platform::fake::state().desktopFolder = dir / kDesktop;
+#else
+    setenv("HOME", dir.path().c_str(), 1);
+    setenv("XDG_DATA_HOME", (dir / "data").c_str(), 1);
+    setenv("XDG_CONFIG_HOME", (dir / "config").c_str(), 1);
+#endif
+}
+
+void kurWorld(const TempFolder& dir) {
+    pointPlatformAt(dir);
+    fs::create_directories(dir / kWindows);
     fs::create_directories(dir / kInstalled);
     for (const std::string name : kDataFiles) {
         dir.write(kInstalled / name, dataBytes(name));
+        fs::permissions(dir / kInstalled / name, kBookMode);
     }
     fs::create_directories(dir / "medium");
     for (const auto& file : installer::installedFiles()) {
@@ -161,23 +186,93 @@ void kurWorld(const TempFolder& dir) {
     dir.write("medium/Kur", "new Kur");
 }
 
-// An earlier installation in "Telefon", recorded in the log.
+// An earlier installation in "Telefon", recorded in the log and in the system's entries.
 void installedBook(const TempFolder& dir) {
     kurWorld(dir);
     for (const auto& file : installer::installedFiles()) {
         dir.write(kInstalled / file.destination, "old " + file.destination);
     }
-    dir.write(fs::path("windows") / installer::kLog17,
-              "\"" + pathText(dir / kInstalled) + "\"\r\n");
+    dir.write(kLog, "\"" + pathText(dir / kInstalled) + "\"\r\n");
+    const fs::path folder = dir / kInstalled;
+    ASSERT_TRUE(platform::createProgramGroup(installer::kGroup,
+                                             installer::groupItems(folder, dir / kWindows)));
+    ASSERT_TRUE(platform::setLogonEntry(installer::kLogonName, installer::reminderProgram(folder)));
+    ASSERT_TRUE(platform::createDesktopShortcut(installer::desktopShortcut(folder)));
 }
 
-// Every data file of the book whole, in its folder or in the backup.
+// A backup of another book on the desktop, from an earlier removal.
+const std::string kEarlierBook = bookOf({"Eski"});
+void installedBookBackedUpBefore(const TempFolder& dir) {
+    installedBook(dir);
+    dir.write(kBackup / "telefon.dat", kEarlierBook);
+    fs::permissions(dir / kBackup / "telefon.dat", kBookMode);
+    // Its date names it once it is kept aside: the same in every run.
+    const std::chrono::sys_seconds day = std::chrono::sys_days(std::chrono::year(2026) / 12 / 9);
+    fs::last_write_time(dir / kBackup / "telefon.dat", std::chrono::file_clock::from_sys(day));
+}
+
+// The removal of the menu fails until mended: a folder of the user's in the place of the menu
+// file here, the fake's refusal on Windows.
+void installedBookWithABrokenMenu(const TempFolder& dir) {
+    installedBook(dir);
+#ifdef _WIN32
+    platform::fake::state().failing.insert("removeProgramGroup");
+#else
+    const fs::path menu = "config/menus/applications-merged/marunda.menu";
+    fs::remove(dir / menu);
+    dir.write(menu / "mine", "the user's");
+#endif
+}
+void mendTheMenu(const fs::path& dir) {
+#ifdef _WIN32
+    (void)dir;
+    platform::fake::state().failing.clear();
+#else
+    fs::remove_all(dir / "config/menus/applications-merged/marunda.menu");
+#endif
+}
+
+// What of the installation is still there besides its log: its folder or one of its entries.
+std::string installationLeft(const TempFolder& dir) {
+    if (dir.exists(kInstalled)) {
+        return "its folder";
+    }
+#ifdef _WIN32
+    const auto& fake = platform::fake::state();
+    return fake.groups.empty() && fake.logonEntries.empty() && fake.desktopShortcuts.empty()
+               ? ""
+               : "an entry";
+#else
+    for (const char* entry :
+         {"config/menus/applications-merged/marunda.menu",
+          "data/desktop-directories/marunda.directory", "data/applications/marunda-telefon.desktop",
+          "data/applications/marunda-kaldir.desktop", "data/applications/marunda-zilora.desktop",
+          "data/applications/marunda-donusturucu.desktop", "config/autostart/Zilora.desktop",
+          "Desktop/Marunda.desktop"}) {
+        if (dir.exists(entry)) {
+            return entry;
+        }
+    }
+    return {};
+#endif
+}
+
+// Every data file of the book whole, in its folder or in the backup; the backup's copies that
+// hold anything no more open than the book (Windows keeps no such bits).
 std::string dataLost(const TempFolder& dir) {
     for (const std::string name : kDataFiles) {
         if (dir.read(kInstalled / name) != dataBytes(name) &&
             dir.read(kBackup / name) != dataBytes(name)) {
             return name + " is lost";
         }
+#ifndef _WIN32
+        std::error_code error;
+        const auto copy = fs::status(dir / kBackup / name, error).permissions();
+        if (!error && !fs::is_empty(dir / kBackup / name) &&
+            (copy & ~kBookMode) != fs::perms::none) {
+            return "the backup of " + name + " is more open than the book";
+        }
+#endif
     }
     return {};
 }
@@ -195,17 +290,19 @@ bool installIntoTelefon(const RecordStore& s) {
 }
 
 std::string installJudged(const TempFolder& dir, bool reported, bool crashed) {
+    const bool logged = dir.exists(kLog);
+    for (const auto& file : installer::installedFiles()) {
+        if (dir.read(kInstalled / file.destination) != "new " + file.destination &&
+            (logged || reported)) {
+            return (logged ? "logged, " : "success reported, ") + file.destination +
+                   " not installed";
+        }
+    }
     if (auto lost = dataLost(dir); !lost.empty() || crashed) {
         return lost;
     }
-    const bool logged = dir.exists(fs::path("windows") / installer::kLog17);
     if (lastInstall.stop == installer::InstallStop::logNotWritten && logged) {
         return "a log reported unwritten is there";
-    }
-    for (const auto& file : installer::installedFiles()) {
-        if (reported && dir.read(kInstalled / file.destination) != "new " + file.destination) {
-            return "success reported, " + file.destination + " not installed";
-        }
     }
     return reported && !logged ? "success reported, no log" : "";
 }
@@ -218,12 +315,17 @@ bool removeWithBackup(const RecordStore&) {
 bool removeAgain(const RecordStore& s) {
     return removeWithBackup(s) || lastRemoval.stop == installer::RemovalStop::noLog;
 }
+// The user mends the menu and runs the removal again.
+bool removeAgainMended(const RecordStore& s) {
+    mendTheMenu(s.folder());
+    return removeAgain(s);
+}
 
 // The log is the old one or the new one, whole, as reported.
 const std::string kOldLog = "\"C:\\Eski\"\r\n";
 const std::string kNewLog = "\"C:\\Yeni\"\r\n";
 std::string logJudged(const TempFolder& dir, bool reported, bool crashed) {
-    const auto log = dir.read(fs::path("windows") / installer::kLog17);
+    const auto log = dir.read(kLog);
     if (log != kOldLog && log != kNewLog) {
         return "the log is torn or missing";
     }
@@ -231,18 +333,23 @@ std::string logJudged(const TempFolder& dir, bool reported, bool crashed) {
 }
 
 std::string removalJudged(const TempFolder& dir, bool, bool crashed) {
+    const bool logged = dir.exists(kLog);
+    if (auto left = installationLeft(dir); !left.empty() && !logged) {
+        return "the log went while " + left + " stays";
+    }
     if (auto lost = dataLost(dir); !lost.empty() || crashed) {
         return lost;
     }
     using installer::RemovalStop;
-    const bool logged = dir.exists(fs::path("windows") / installer::kLog17);
     switch (lastRemoval.stop) {
     case RemovalStop::none: {
         const bool logFailed =
             std::ranges::count(lastRemoval.failed, installer::LaterStep::installationLog) > 0;
-        return dir.exists(kInstalled) ? "success reported, the folder stays"
-               : logged != logFailed  ? "the log's removal is misreported"
-                                      : "";
+        const bool finished = lastRemoval.failed.size() == (logFailed ? 1u : 0u);
+        return !finished                ? ""
+               : dir.exists(kInstalled) ? "success reported, the folder stays"
+               : logged != logFailed    ? "the log's removal is misreported"
+                                        : "";
     }
     case RemovalStop::backupFailed:
         for (const auto& file : installer::installedFiles()) {
@@ -263,6 +370,22 @@ std::string removalJudged(const TempFolder& dir, bool, bool crashed) {
     default:
         return "an unexpected stop";
     }
+}
+
+// The earlier backup whole, where it was or kept aside beside it, and said so.
+std::string removalOverBackupJudged(const TempFolder& dir, bool reported, bool crashed) {
+    bool kept = dir.read(kBackup / "telefon.dat") == kEarlierBook;
+    for (const auto& entry : fs::directory_iterator(dir / kDesktop)) {
+        const auto name = pathText(entry.path().filename());
+        if (name.starts_with(std::string(installer::kBackupFolder) + " (") &&
+            dir.read(entry.path() / "telefon.dat") == kEarlierBook) {
+            kept = true;
+            if (!crashed && reported && lastRemoval.earlierBackup != name) {
+                return "the earlier backup was kept aside unsaid";
+            }
+        }
+    }
+    return kept ? removalJudged(dir, reported, crashed) : "the earlier backup is lost";
 }
 
 std::vector<Operation> operations() {
@@ -386,15 +509,15 @@ std::vector<Operation> operations() {
         {"Kur: installation log",
          [](const TempFolder& dir) {
              kurWorld(dir);
-             dir.write(fs::path("windows") / installer::kLog17, kOldLog);
+             dir.write(kLog, kOldLog);
          },
          [](const RecordStore& s) {
-             return installer::writeInstallationLog(s.folder() / "windows", "C:\\Yeni").ok();
+             return installer::writeInstallationLog(s.folder() / kWindows, "C:\\Yeni").ok();
          },
          {},
          {},
          [](const RecordStore& s) {
-             return installer::readInstallationLog(s.folder() / "windows").ok();
+             return installer::readInstallationLog(s.folder() / kWindows).ok();
          },
          installer::kLog17.data(),
          logJudged},
@@ -414,6 +537,23 @@ std::vector<Operation> operations() {
          {},
          {},
          removeAgain,
+         nullptr,
+         removalJudged},
+        {"Kur: removal over an earlier backup",
+         installedBookBackedUpBefore,
+         removeWithBackup,
+         {},
+         {},
+         removeAgain,
+         nullptr,
+         removalOverBackupJudged},
+        // The removal tells of the menu, keeps the log, and the next run finishes the job.
+        {"Kur: removal whose menu step fails, then again",
+         installedBookWithABrokenMenu,
+         removeWithBackup,
+         {},
+         {},
+         removeAgainMended,
          nullptr,
          removalJudged},
     };

@@ -130,6 +130,42 @@ private slots:
         QCOMPARE(ended_->count(), 1);
     }
 
+    // The Part's text where a program in use or a missing parent is the cause, sentences of
+    // their own for a write-protected file and for a name that code page 1254 cannot hold.
+    void stopsNameTheirCause() {
+        const QString wav = home_->path("Telefon/Zilora.wav");
+        home_->write("Telefon/Zilora.wav", "old");
+        QVERIFY(QFile::setPermissions(wav, QFileDevice::ReadOwner));
+        const auto writable = qScopeGuard([&] { QFile::setPermissions(wav, QFile::WriteOwner); });
+        const struct {
+            QString folder;
+            QString text;
+        } cases[] = {
+            {home_->path("Telefon"),
+             "Zilora.wav dosyası kopyalanamadığı için kurulum tamamlanamadı, çünkü bu dosyaya ya "
+             "da dizine yazma izniniz yok. Lütfen başka bir dizin seçin"},
+            {home_->path("雪"), "Marunda \"" + QDir::toNativeSeparators(home_->path("雪")) +
+                                    "\" dizinine kurulamaz, çünkü dizin adındaki \"雪\" harfi "
+                                    "Türkçe kod sayfasında (1254) bulunmadığı için kurulum "
+                                    "bilgisine yazılamaz. Lütfen adında bu harf olmayan bir dizin "
+                                    "yazın"},
+            {home_->path("yok/Telefon"),
+             "\"" + QDir::toNativeSeparators(home_->path("yok/Telefon")) +
+                 "\" dizini oluşturulamadı. Lütfen üst dizinin var olduğundan emin olun ya da "
+                 "başka bir dizin seçin"},
+        };
+        for (const auto& c : cases) {
+            MessageBox::clearShown();
+            if (!QFileInfo::exists(QFileInfo(c.folder).path())) {
+                MessageBox::setNextAnswer(true); // to the question of creating the folder
+            }
+            yukle(c.folder);
+            QCOMPARE(kurtest::messages().last(), "Hata: " + c.text);
+        }
+        QVERIFY(!home_->exists(home_->inWindows("Marunda_17.log")));
+        QCOMPARE(ended_->count(), 0);
+    }
+
     void endsOnlyWhenTheUserSaysYes() {
         MessageBox::setNextAnswer(false);
         guitest::click(in("Command2"));

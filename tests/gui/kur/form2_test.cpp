@@ -5,6 +5,7 @@
 #include "installer/kur/form2.h"
 #include "kur_test_support.h"
 
+#include <QDateTime>
 #include <QLabel>
 #include <QProgressBar>
 #include <QSignalSpy>
@@ -62,12 +63,24 @@ private slots:
         QCOMPARE(guitest::control<QProgressBar>(form2_.get(), "cubuk")->value(), 0);
     }
 
+    // An earlier backup of another book is kept under its date, and the message says so.
     void removesWithTheBackup() {
+        home_->write(home_->onDesktop(kBackup + "telefon.dat"), "earlier book");
+        QFile earlier(home_->onDesktop(kBackup + "telefon.dat"));
+        QVERIFY(earlier.open(QIODevice::ReadWrite));
+        QVERIFY(earlier.setFileTime(QDateTime(QDate(2026, 12, 9), QTime(14, 3)),
+                                    QFileDevice::FileModificationTime));
+        earlier.close();
         kaldir(true);
+        const QString kept = QStringLiteral("Marunda Kayıt Dosyaları (2026-12-09 14.03)");
         QCOMPARE(kurtest::messages(),
                  (QStringList{"Marunda 1.7 Kur: Telefon kayıtlarınızın tutulduğu dosyaların "
                               "yedeğinin alınmasını istiyor musunuz?",
-                              kRemoved}));
+                              kRemoved +
+                                  "\n\nMasaüstünüzdeki \"Marunda Kayıt Dosyaları\" "
+                                  "klasöründe bulunan önceki yedeğiniz silinmedi, \"" +
+                                  kept + "\" adıyla aynı yerde saklandı."}));
+        QCOMPARE(home_->read(home_->onDesktop(kept + "/telefon.dat")), QByteArray("earlier book"));
         QCOMPARE(home_->read(home_->onDesktop(kBackup + "telefon.dat")), QByteArray("book"));
         QCOMPARE(home_->read(home_->onDesktop(kBackup + "data.dat")), QByteArray("password"));
         QVERIFY(home_->exists(home_->onDesktop(kBackup + "Beni Oku.txt")));

@@ -123,9 +123,12 @@ private:
             QFile::remove(inWindows(QString::fromStdString(name)));
         }
         QDir(inWindows(QString::fromLatin1(installer::kRuntimeFolder))).removeRecursively();
-        QDir(onDesktop(QString::fromUtf8(installer::kBackupFolder.data(),
-                                         qsizetype(installer::kBackupFolder.size()))))
-            .removeRecursively();
+        // The backup, and earlier ones kept beside it under their dates.
+        const QString backup = QString::fromUtf8(installer::kBackupFolder.data(),
+                                                 qsizetype(installer::kBackupFolder.size()));
+        for (const QString& name : QDir(desktop_).entryList({backup + "*"}, QDir::Dirs)) {
+            QDir(onDesktop(name)).removeRecursively();
+        }
 #endif
     }
 

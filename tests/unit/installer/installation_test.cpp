@@ -3,8 +3,12 @@
 #include "../converter/converter_test_support.h"
 #include "common/delimited_text.h"
 #include "installer/installation_log.h"
+#ifdef __linux__
+#include "own_mounts.h"
+#endif
 
 #include <fstream>
+#include <functional>
 #include <iterator>
 
 using namespace marunda::installer;
@@ -74,19 +78,21 @@ TEST_F(InstallerTest, MissingSourceStopsBeforeAnything) {
     EXPECT_TRUE(fake::state().groups.empty());
 }
 
-// Folders that cannot be installed into: nothing is written.
+// Folders that cannot be installed into: nothing is written, and the stop says why.
 TEST_F(InstallerTest, UnusableTargetStopsBeforeTheLog) {
     root.write("a file", "");
     const struct {
         std::string folder;
         bool answer;
         InstallStop stop;
+        WriteCause cause;
     } cases[] = {
-        {utf8(folder("no parent/Telefon")), true, InstallStop::folderNotCreated},
-        {utf8(folder()), false, InstallStop::declined},
-        {utf8(folder("a file")), true, InstallStop::unusableFolder},
-        {"relative/Telefon", true, InstallStop::unusableFolder},
-        {utf8(folder("雪")), true, InstallStop::unusableFolder},
+        {utf8(folder("no parent/Telefon")), true, InstallStop::folderNotCreated,
+         WriteCause::missingParent},
+        {utf8(folder()), false, InstallStop::declined, WriteCause::unknown},
+        {utf8(folder("a file")), true, InstallStop::unusableFolder, WriteCause::unknown},
+        {"relative/Telefon", true, InstallStop::unusableFolder, WriteCause::unknown},
+        {utf8(folder("雪")), true, InstallStop::nameNotInCodePage, WriteCause::unknown},
     };
     for (const auto& c : cases) {
         const auto report = marunda::installer::install(
@@ -94,6 +100,7 @@ TEST_F(InstallerTest, UnusableTargetStopsBeforeTheLog) {
                                                                [](int) {
                                                                }});
         EXPECT_EQ(report.stop, c.stop) << c.folder;
+        EXPECT_EQ(report.cause, c.cause) << c.folder;
     }
     EXPECT_FALSE(root.exists("no parent"));
     EXPECT_FALSE(root.exists("Telefon"));
@@ -129,23 +136,87 @@ TEST_F(InstallerTest, ReinstallReplacesFilesOfARunningInstallation) {
     EXPECT_EQ(root.read("Telefon/telefon.dat"), "the book");
 }
 
+// A copy that fails stops before the log: the log of the installation there was stays.
 TEST_F(InstallerTest, FailedCopyStopsAndLaterFailuresAreNamed) {
-    fs::create_directories(root / "Telefon/Zilora.wav");
-    auto report = install();
-    EXPECT_EQ(report.stop, InstallStop::copyFailed);
-    EXPECT_EQ(report.detail, "Zilora.wav");
-    EXPECT_TRUE(fake::state().groups.empty());
-    EXPECT_TRUE(fake::state().started.empty());
+    ASSERT_EQ(install("Eski").stop, InstallStop::none);
+    const std::string log = windowsFile("Marunda_17.log");
+    fake::state().groups.clear();
+    const struct {
+        const char* what;
+        std::function<void()> breakIt;
+        WriteCause cause;
+    } cases[] = {
+        {"a folder in its place", [this] { fs::create_directories(root / "Telefon/Zilora.wav"); },
+         WriteCause::unknown},
+        {"a write-protected file",
+         [this] {
+             root.write("Telefon/Zilora.wav", "old");
+             fs::permissions(root / "Telefon/Zilora.wav", fs::perms::owner_read);
+         },
+         WriteCause::notPermitted},
+    };
+    for (const auto& c : cases) {
+        fs::remove_all(root / "Telefon");
+        fs::create_directories(root / "Telefon");
+        c.breakIt();
+        const auto report = install();
+        EXPECT_EQ(report.stop, InstallStop::copyFailed) << c.what;
+        EXPECT_EQ(report.detail, "Zilora.wav") << c.what;
+        EXPECT_EQ(report.cause, c.cause) << c.what;
+        EXPECT_EQ(windowsFile("Marunda_17.log"), log) << c.what;
+        EXPECT_TRUE(fake::state().groups.empty()) << c.what;
+        EXPECT_EQ(fake::state().started.size(), 1u) << c.what;
+        fs::permissions(root / "Telefon/Zilora.wav", fs::perms::owner_all);
+    }
 
-    fs::remove(root / "Telefon/Zilora.wav");
+    fs::remove_all(root / "Telefon/Zilora.wav");
     fake::state().failing = {"createProgramGroup", "setLogonEntry", "createDesktopShortcut",
                              "startDetached"};
-    report = install();
+    const auto report = install();
     EXPECT_EQ(report.stop, InstallStop::none);
     EXPECT_EQ(report.failed,
               (std::vector<LaterStep>{LaterStep::programGroup, LaterStep::logonEntry,
                                       LaterStep::desktopShortcut, LaterStep::startReminder}));
+    EXPECT_EQ(readInstallationLog(root / "windows").value(), utf8(folder()));
 }
+
+#ifdef __linux__
+// Volumes that refuse, for real: the stop names the cause, not a program in use.
+TEST_F(InstallerTest, VolumesThatRefuseAreNamedAsSuch) {
+    root.write("medium/dosya1.dat", std::string(256 * 1024, 'x'));
+    const struct {
+        const char* what;
+        std::function<bool()> mountIt;
+        InstallStop stop;
+        WriteCause cause;
+    } cases[] = {
+        {"a read-only parent", [this] { return ownmounts::readOnly(root / "medium"); },
+         InstallStop::folderNotCreated, WriteCause::notPermitted},
+        {"a read-only folder",
+         [this] {
+             fs::create_directories(folder("medium/Telefon"));
+             return ownmounts::readOnly(root / "medium");
+         },
+         InstallStop::copyFailed, WriteCause::notPermitted},
+        {"a full volume", [this] { return ownmounts::smallVolume(folder("medium/Telefon"), 64); },
+         InstallStop::copyFailed, WriteCause::noSpace},
+    };
+    for (const auto& c : cases) {
+        const int result = ownmounts::inChild([&] {
+            if (!c.mountIt()) {
+                return ownmounts::kNotAllowed;
+            }
+            const auto report = install("medium/Telefon");
+            return int(report.stop) * 10 + int(report.cause);
+        });
+        if (result == ownmounts::kNotAllowed) {
+            GTEST_SKIP() << "no mounts of its own allowed here";
+        }
+        EXPECT_EQ(result, int(c.stop) * 10 + int(c.cause)) << c.what;
+        EXPECT_FALSE(root.exists("windows/Marunda_17.log")) << c.what;
+    }
+}
+#endif
 
 // The 1.6 book is converted once, before the target is looked at, and its log goes.
 TEST_F(InstallerTest, ConvertsAnOldInstallationOnce) {

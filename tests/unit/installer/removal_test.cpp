@@ -1,6 +1,12 @@
 #include "installer_fixture.h"
 
 #include "installer/backup.h"
+#ifdef __linux__
+#include "own_mounts.h"
+#endif
+
+#include <chrono>
+#include <ctime>
 
 using namespace marunda::installer;
 namespace fake = marunda::platform::fake;
@@ -48,20 +54,50 @@ TEST_F(RemovalTest, WithoutBackupRemovesTheFolderAndEveryEntry) {
     EXPECT_EQ(remove(false).stop, RemovalStop::noLog);
 }
 
-// An old backup folder is reused: copies and read-me are written anew.
-TEST_F(RemovalTest, BackupSavesTheDataFilesThatExist) {
+// "2026-12-09 14.03", local time, as the name of a kept backup shows it.
+fs::file_time_type localTime(int year, int month, int day, int hour, int minute) {
+    std::tm fields{};
+    fields.tm_year = year - 1900;
+    fields.tm_mon = month - 1;
+    fields.tm_mday = day;
+    fields.tm_hour = hour;
+    fields.tm_min = minute;
+    fields.tm_isdst = -1;
+    return std::chrono::file_clock::from_sys(
+        std::chrono::system_clock::from_time_t(std::mktime(&fields)));
+}
+
+// An earlier backup that the copies would change is kept beside the new one under its date;
+// one that holds the same bytes is reused, its copies and read-me written anew.
+TEST_F(RemovalTest, BackupKeepsAnEarlierOneThatDiffers) {
     fs::create_directories(root / kBackup);
     root.write(kBackup / "telefon.dat", "old copy");
+    root.write(kBackup / "data.dat", "old password");
     root.write(kBackup / "Beni Oku.txt", "old text");
+    fs::last_write_time(root / kBackup / "telefon.dat", localTime(2026, 12, 9, 14, 3));
+    fs::last_write_time(root / kBackup / "data.dat", localTime(2025, 1, 2, 3, 4));
+    const std::string dated = "Marunda Kayıt Dosyaları (2026-12-09 14.03)";
+    const fs::path kept = fs::path("desktop") / pathFromUtf8(dated);
 
-    ASSERT_EQ(remove(true).stop, RemovalStop::none);
+    const auto report = remove(true);
+    ASSERT_EQ(report.stop, RemovalStop::none);
+    EXPECT_EQ(report.earlierBackup, dated);
+    EXPECT_EQ(root.read(kept / "telefon.dat"), "old copy");
+    EXPECT_EQ(root.read(kept / "data.dat"), "old password");
+    EXPECT_EQ(root.read(kept / "Beni Oku.txt"), "old text");
     EXPECT_EQ(root.read(kBackup / "telefon.dat"), "book telefon.dat");
     EXPECT_EQ(root.read(kBackup / "bilgi.dat"), "book bilgi.dat");
-    EXPECT_FALSE(root.exists(kBackup / "data.dat"));
     EXPECT_EQ(root.read(kBackup / "Beni Oku.txt"), kReadMeBytes);
     EXPECT_EQ(std::distance(fs::directory_iterator(root / kBackup), fs::directory_iterator()), 3);
     EXPECT_FALSE(root.exists("Telefon"));
     expectNothingOfOursLeft();
+
+    ASSERT_EQ(install().stop, InstallStop::none);
+    root.write("Telefon/telefon.dat", "book telefon.dat");
+    root.write(kBackup / "Beni Oku.txt", "changed");
+    EXPECT_EQ(remove(true).earlierBackup, "");
+    EXPECT_EQ(root.read(kBackup / "Beni Oku.txt"), kReadMeBytes);
+    EXPECT_EQ(std::distance(fs::directory_iterator(root / "desktop"), fs::directory_iterator()), 2);
 }
 
 // Folders the user shares with the installation keep the user's files, and say so.
@@ -109,11 +145,41 @@ TEST_F(RemovalTest, FailingBackupStopsBeforeAnythingIsDeleted) {
     }
 }
 
-TEST_F(RemovalTest, LaterFailuresAreNamed) {
+// While anything is left, the log stays: the next removal finishes the job.
+TEST_F(RemovalTest, LaterFailuresAreNamedAndTheNextRemovalFinishes) {
     fake::state().failing = {"removeProgramGroup", "removeLogonEntry"};
     const auto report = remove(false);
     EXPECT_EQ(report.stop, RemovalStop::none);
     EXPECT_EQ(report.failed,
               (std::vector<LaterStep>{LaterStep::programGroup, LaterStep::logonEntry}));
-    EXPECT_FALSE(root.exists("windows/Marunda_17.log"));
+    EXPECT_TRUE(root.exists("windows/Marunda_17.log"));
+    EXPECT_EQ(fake::state().logonEntries.size(), 1u);
+
+    fake::state().failing.clear();
+    const auto again = remove(false);
+    EXPECT_EQ(again.stop, RemovalStop::none);
+    EXPECT_TRUE(again.failed.empty());
+    expectNothingOfOursLeft();
 }
+
+#ifdef __linux__
+// An emptied folder that cannot be removed (a mount point here, a folder in use elsewhere) is no
+// foreign file, and no success: the log stays for the next removal.
+TEST_F(RemovalTest, AFolderThatCannotGoKeepsTheLog) {
+    const int result = ownmounts::inChild([this] {
+        if (!ownmounts::ownMountPoint(folder())) {
+            return ownmounts::kNotAllowed;
+        }
+        const auto report = remove(false);
+        const bool named = report.failed == std::vector<LaterStep>{LaterStep::installationFolder};
+        return report.remaining.empty() && named && root.exists("windows/Marunda_17.log") &&
+                       !root.exists("Telefon/telefon.dat")
+                   ? 0
+                   : 1;
+    });
+    if (result == ownmounts::kNotAllowed) {
+        GTEST_SKIP() << "no mounts of its own allowed here";
+    }
+    EXPECT_EQ(result, 0);
+}
+#endif

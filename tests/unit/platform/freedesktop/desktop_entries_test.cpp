@@ -87,6 +87,10 @@ TEST(DesktopEntries, StartTheProgramInAnyFolderAndLeaveOthersAlone) {
             const fs::path file = home.folder() / kind.file;
             fs::create_directories(file.parent_path());
             home.folder().write(file.parent_path() / "foreign.desktop", "theirs");
+            // Left by a write that was interrupted: the next write or removal takes it away.
+            const auto leftover =
+                file.parent_path() / ("." + file.filename().string() + ".1a2b3c4d.new");
+            home.folder().write(leftover, "half");
 
             Shortcut first = telefonItem;
             first.target = home.folder() / "old" / "Telefon";
@@ -106,8 +110,9 @@ TEST(DesktopEntries, StartTheProgramInAnyFolderAndLeaveOthersAlone) {
             EXPECT_EQ(executable, kind.executable);
             EXPECT_EQ(namesIn(file.parent_path()),
                       (std::set<std::string>{"foreign.desktop", file.filename().string()}))
-                << "no temporary file is left behind";
+                << "no temporary file is left behind, not even an earlier one";
 
+            home.folder().write(leftover, "half");
             ASSERT_TRUE(kind.remove());
             ASSERT_TRUE(kind.remove()) << "removing what is gone is no error";
             EXPECT_EQ(namesIn(file.parent_path()), std::set<std::string>{"foreign.desktop"});

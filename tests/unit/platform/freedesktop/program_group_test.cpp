@@ -62,6 +62,12 @@ TEST(ProgramGroup, IsASubmenuOfItsItemsAndGoesWithoutTheirNeighbours) {
                                 "Marunda|marunda-zilora.desktop|Selvira\n"
                                 "Marunda|marunda-donusturucu.desktop|Dorvex\n");
 
+    // What interrupted writes left goes with the group.
+    for (const auto& leftover :
+         {applications / ".marunda-zilora.desktop.1a2b3c4d.new",
+          merged / ".marunda.menu.1a2b3c4d.new", directories / ".marunda.directory.1a2b3c4d.new"}) {
+        home.folder().write(leftover, "half");
+    }
     ASSERT_TRUE(marunda::platform::removeProgramGroup("Marunda", items));
     EXPECT_EQ(mergedMenu(home), "\n");
     for (const auto& folderOfFiles : {applications, merged, directories}) {

@@ -56,8 +56,9 @@ TEST(ShellLinks, ProgramGroupLinksStartTheirTargetsAndGoWithoutTheirNeighbours) 
     EXPECT_TRUE(fs::exists(groupFolder / "foreign.lnk")) << "not ours: it stays, and its folder";
     fs::remove(groupFolder / "foreign.lnk");
     ASSERT_TRUE(marunda::platform::createProgramGroup(group, items));
+    std::ofstream(groupFolder / ".Marunda.lnk.new") << "left by an interrupted write";
     ASSERT_TRUE(marunda::platform::removeProgramGroup(group, items));
-    EXPECT_FALSE(fs::exists(groupFolder));
+    EXPECT_FALSE(fs::exists(groupFolder)) << "what interrupted writes left goes too";
     EXPECT_TRUE(marunda::platform::removeProgramGroup(group, items)) << "gone is no error";
 }
 
@@ -70,8 +71,11 @@ TEST(ShellLinks, DesktopShortcutStartsItsTarget) {
     EXPECT_EQ(readLink(file).path, shortcut.target.wstring());
     EXPECT_EQ(readLink(file).folder, shortcut.target.parent_path().wstring());
     EXPECT_EQ(marunda::platform::desktopFolder().valueOr({}), file.parent_path());
+    const fs::path leftover = file.parent_path() / (L"." + file.filename().wstring() + L".new");
+    std::ofstream(leftover) << "left by an interrupted write";
     ASSERT_TRUE(marunda::platform::removeDesktopShortcut(shortcut.caption));
     EXPECT_FALSE(fs::exists(file));
+    EXPECT_FALSE(fs::exists(leftover));
     EXPECT_FALSE(marunda::platform::createDesktopShortcut({"x", "a:b", shortcut.target, {}}));
 }
 
