@@ -1,4 +1,4 @@
-#include "common/birthday_scan.h"
+#include "core/birthday_scan.h"
 #include "full_book.h"
 
 #include <benchmark/benchmark.h>

@@ -1,5 +1,5 @@
-#include "common/book_edits.h"
-#include "common/file_io.h"
+#include "core/book_edits.h"
+#include "core/file_io.h"
 #include "full_book.h"
 
 #include <benchmark/benchmark.h>

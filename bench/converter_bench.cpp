@@ -1,6 +1,6 @@
-#include "common/file_io.h"
 #include "converter/contact_record16.h"
 #include "converter/conversion.h"
+#include "core/file_io.h"
 #include "full_book.h"
 
 #include <benchmark/benchmark.h>

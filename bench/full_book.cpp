@@ -1,6 +1,6 @@
 #include "full_book.h"
 
-#include "common/file_io.h"
+#include "core/file_io.h"
 
 #include <random>
 #include <string>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/record_store.h"
+#include "core/record_store.h"
 
 #include <filesystem>
 

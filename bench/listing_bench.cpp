@@ -1,5 +1,5 @@
-#include "common/file_io.h"
-#include "common/listing.h"
+#include "core/file_io.h"
+#include "core/listing.h"
 #include "full_book.h"
 
 #include <benchmark/benchmark.h>

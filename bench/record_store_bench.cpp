@@ -1,4 +1,4 @@
-#include "common/file_io.h"
+#include "core/file_io.h"
 #include "full_book.h"
 
 #include <benchmark/benchmark.h>

@@ -1,4 +1,4 @@
-#include "common/search.h"
+#include "core/search.h"
 #include "full_book.h"
 
 #include <benchmark/benchmark.h>

@@ -1,6 +1,6 @@
-#include "common/file_io.h"
-#include "common/import_preview.h"
-#include "common/vcard_export.h"
+#include "core/file_io.h"
+#include "core/import_preview.h"
+#include "core/vcard_export.h"
 #include "full_book.h"
 
 #include <benchmark/benchmark.h>

@@ -1,11 +1,11 @@
 #include "converter/book_inspection.h"
 
-#include "common/contact_record.h"
-#include "common/delimited_text.h"
-#include "common/file_io.h"
-#include "common/password_file.h"
-#include "common/record_store.h"
 #include "converter/contact_record16.h"
+#include "core/contact_record.h"
+#include "core/delimited_text.h"
+#include "core/file_io.h"
+#include "core/password_file.h"
+#include "core/record_store.h"
 
 #include <algorithm>
 #include <optional>

@@ -1,6 +1,6 @@
 #include "converter/contact_record16.h"
 
-#include "common/cp1254.h"
+#include "core/cp1254.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/contact_record.h"
+#include "core/contact_record.h"
 
 #include <array>
 #include <cstddef>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "common/result.h"
 #include "converter/book_inspection.h"
+#include "core/result.h"
 
 #include <filesystem>
 #include <functional>

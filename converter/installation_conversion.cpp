@@ -1,8 +1,8 @@
 #include "converter/installation_conversion.h"
 
-#include "common/file_io.h"
-#include "common/record_store.h"
 #include "converter/installation_log.h"
+#include "core/file_io.h"
+#include "core/record_store.h"
 
 #include <system_error>
 

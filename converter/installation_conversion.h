@@ -1,7 +1,7 @@
 #pragma once
 
-#include "common/result.h"
 #include "converter/conversion.h"
+#include "core/result.h"
 
 #include <filesystem>
 

@@ -1,8 +1,8 @@
 #include "converter/installation_log.h"
 
-#include "common/cp1254.h"
-#include "common/delimited_text.h"
-#include "common/file_io.h"
+#include "core/cp1254.h"
+#include "core/delimited_text.h"
+#include "core/file_io.h"
 
 #include <string>
 

@@ -1,8 +1,8 @@
 #include "installer/backup.h"
 
-#include "common/cp1254.h"
-#include "common/file_io.h"
-#include "common/file_name.h"
+#include "core/cp1254.h"
+#include "core/file_io.h"
+#include "core/file_name.h"
 #include "installer/data_file_copy.h"
 #include "installer/earlier_backup.h"
 #include "installer/utf8_path.h"

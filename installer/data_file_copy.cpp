@@ -1,8 +1,8 @@
 #include "installer/data_file_copy.h"
 
-#include "common/file_faults.h"
-#include "common/file_io.h"
-#include "common/file_name.h"
+#include "core/file_faults.h"
+#include "core/file_io.h"
+#include "core/file_name.h"
 
 #include <string_view>
 #include <system_error>

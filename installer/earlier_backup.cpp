@@ -1,9 +1,9 @@
 #include "installer/earlier_backup.h"
 
-#include "common/file_faults.h"
-#include "common/file_handle.h"
-#include "common/file_io.h"
-#include "common/file_name.h"
+#include "core/file_faults.h"
+#include "core/file_handle.h"
+#include "core/file_io.h"
+#include "core/file_name.h"
 #include "installer/backup.h"
 #include "installer/utf8_path.h"
 

@@ -1,7 +1,7 @@
 #include "installer/file_copy.h"
 
-#include "common/file_io.h"
-#include "common/file_name.h"
+#include "core/file_io.h"
+#include "core/file_name.h"
 
 #include <map>
 #include <string_view>

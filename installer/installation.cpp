@@ -1,8 +1,8 @@
 #include "installer/installation.h"
 
-#include "common/cp1254.h"
-#include "common/file_io.h"
 #include "converter/installation_conversion.h"
+#include "core/cp1254.h"
+#include "core/file_io.h"
 #include "installer/file_copy.h"
 #include "installer/installation_log.h"
 #include "installer/medium.h"

@@ -1,7 +1,7 @@
 #include "installer/removal.h"
 
-#include "common/file_io.h"
-#include "common/file_name.h"
+#include "core/file_io.h"
+#include "core/file_name.h"
 #include "installer/backup.h"
 #include "installer/file_copy.h"
 #include "installer/installation_log.h"

@@ -1,7 +1,7 @@
 #include "installer/write_failure.h"
 
-#include "common/file_handle.h"
-#include "common/file_io.h"
+#include "core/file_handle.h"
+#include "core/file_io.h"
 
 namespace marunda::installer {
 namespace fs = std::filesystem;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/result.h"
+#include "core/result.h"
 
 #include <filesystem>
 #include <optional>

@@ -1,6 +1,6 @@
 #include "update/update_download.h"
 
-#include "common/update_info.h"
+#include "core/update_info.h"
 
 #include <QNetworkAccessManager>
 #include <QNetworkReply>

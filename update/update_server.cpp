@@ -1,6 +1,6 @@
 #include "update/update_server.h"
 
-#include "common/update_info.h"
+#include "core/update_info.h"
 
 #include <QSettings>
 

@@ -4,7 +4,7 @@
 #include "update/update_download.h"
 #include "update/update_server.h"
 
-#include "common/cp1254.h"
+#include "core/cp1254.h"
 #include "ui/fonts.h"
 #include "ui/line_ends.h"
 #include "ui/message_box.h"

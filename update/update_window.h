@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/update_info.h"
+#include "core/update_info.h"
 
 #include <QDialog>
 

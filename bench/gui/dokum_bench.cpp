@@ -3,7 +3,7 @@
 #include "full_book.h"
 #include "gui/paint_watch.h"
 
-#include "common/file_io.h"
+#include "core/file_io.h"
 #include "telefon/ana/ana.h"
 #include "telefon/listing/dokum.h"
 #include "ui/message_box.h"

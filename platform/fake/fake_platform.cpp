@@ -1,6 +1,6 @@
 #include "platform/fake/fake_platform.h"
 
-#include "common/file_name.h"
+#include "core/file_name.h"
 
 #include <algorithm>
 #include <system_error>

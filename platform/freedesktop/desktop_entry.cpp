@@ -1,7 +1,7 @@
 #include "platform/freedesktop/desktop_entry.h"
 
-#include "common/file_io.h"
-#include "common/file_name.h"
+#include "core/file_io.h"
+#include "core/file_name.h"
 
 #include <system_error>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/result.h"
+#include "core/result.h"
 #include "platform/platform.h"
 
 #include <filesystem>

@@ -1,5 +1,5 @@
-#include "common/file_io.h"
-#include "common/file_name.h"
+#include "core/file_io.h"
+#include "core/file_name.h"
 #include "platform/freedesktop/xdg_folders.h"
 #include "platform/platform.h"
 

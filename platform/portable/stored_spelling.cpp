@@ -1,4 +1,4 @@
-#include "common/file_name.h"
+#include "core/file_name.h"
 #include "platform/platform.h"
 
 #include <optional>

@@ -1,5 +1,5 @@
 #include "platform/win32/known_folders.h"
-#include "common/file_name.h"
+#include "core/file_name.h"
 #include "platform/platform.h"
 #include "platform/win32/wide_text.h"
 

@@ -1,4 +1,4 @@
-#include "common/file_name.h"
+#include "core/file_name.h"
 #include "platform/platform.h"
 #include "platform/win32/known_folders.h"
 #include "platform/win32/shell_link.h"

@@ -1,6 +1,6 @@
 #include "platform/win32/shell_link.h"
 
-#include "common/file_name.h"
+#include "core/file_name.h"
 #include "platform/win32/wide_text.h"
 
 #include <windows.h>

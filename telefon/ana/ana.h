@@ -1,8 +1,8 @@
 #pragma once
 
-#include "common/contact_record.h"
-#include "common/record_store.h"
-#include "common/result.h"
+#include "core/contact_record.h"
+#include "core/record_store.h"
+#include "core/result.h"
 #include "ui/shaped_window.h"
 
 #include <QString>

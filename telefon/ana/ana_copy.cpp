@@ -1,9 +1,9 @@
 // Double-click on a field of section 1 copies its bare text to the clipboard.
 #include "telefon/ana/ana.h"
 
-#include "common/phone_text.h"
-#include "common/scratch_file.h"
-#include "common/text_rules.h"
+#include "core/phone_text.h"
+#include "core/scratch_file.h"
+#include "core/text_rules.h"
 #include "ui/command_label.h"
 #include "ui/notice.h"
 

@@ -1,7 +1,7 @@
 // The three ways the program ends, and what each does with the scratch file.
 #include "telefon/ana/ana.h"
 
-#include "common/file_io.h"
+#include "core/file_io.h"
 
 #include <QCloseEvent>
 

@@ -2,7 +2,7 @@
 // and bilgi.dat afresh, so records added or deleted meanwhile are taken into account.
 #include "telefon/ana/ana.h"
 
-#include "common/page_navigation.h"
+#include "core/page_navigation.h"
 #include "ui/message_box.h"
 
 namespace marunda::telefon {

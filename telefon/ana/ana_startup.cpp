@@ -1,7 +1,7 @@
 // The start-up of the program and the first page it shows.
 #include "telefon/ana/ana.h"
 
-#include "common/book_opening.h"
+#include "core/book_opening.h"
 #include "telefon/ana/ana_outline.h"
 #include "ui/message_box.h"
 #include "ui/support_contact.h"

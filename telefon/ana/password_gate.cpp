@@ -1,6 +1,6 @@
 #include "telefon/ana/password_gate.h"
 
-#include "common/password_file.h"
+#include "core/password_file.h"
 
 namespace marunda::telefon {
 

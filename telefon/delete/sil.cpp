@@ -1,7 +1,7 @@
 #include "telefon/delete/sil.h"
 
-#include "common/book_edits.h"
-#include "common/page_number.h"
+#include "core/book_edits.h"
+#include "core/page_number.h"
 #include "telefon/ana/ana.h"
 #include "ui/button_row.h"
 #include "ui/fonts.h"

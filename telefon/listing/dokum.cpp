@@ -1,6 +1,6 @@
 #include "telefon/listing/dokum.h"
 
-#include "common/file_io.h"
+#include "core/file_io.h"
 #include "telefon/ana/ana.h"
 #include "telefon/listing/kaydet.h"
 #include "telefon/listing/listing_widgets.h"

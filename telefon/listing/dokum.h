@@ -1,7 +1,7 @@
 #pragma once
 
-#include "common/listing.h"
-#include "common/result.h"
+#include "core/listing.h"
+#include "core/result.h"
 
 #include <QDialog>
 #include <QPointer>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/password_file.h"
+#include "core/password_file.h"
 
 #include <QDialog>
 #include <QPointer>

@@ -1,6 +1,6 @@
 #include "telefon/password/password_entry.h"
 
-#include "common/result.h"
+#include "core/result.h"
 
 #include <QLineEdit>
 #include <QPushButton>

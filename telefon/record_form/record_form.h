@@ -1,8 +1,8 @@
 #pragma once
 
-#include "common/birthday_text.h"
-#include "common/contact_record.h"
-#include "common/result.h"
+#include "core/birthday_text.h"
+#include "core/contact_record.h"
+#include "core/result.h"
 
 #include <QDialog>
 

@@ -1,7 +1,7 @@
 // Where the controls of the record form stand. Both sections share one place under the tabs.
 #include "telefon/record_form/record_form.h"
 
-#include "common/birthday_text.h"
+#include "core/birthday_text.h"
 #include "telefon/record_form/limited_text_edit.h"
 #include "ui/button_row.h"
 #include "ui/fonts.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/search.h"
+#include "core/search.h"
 
 #include <QDialog>
 

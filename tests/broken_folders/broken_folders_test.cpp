@@ -1,18 +1,18 @@
 // Telefon, Zilora and Donusturucu started on broken data folders, and Kur removing an installation
 // whose folder is one of them: none may crash, each says what it says of its own, and the only
 // files that change are repairs that lose nothing.
-#include "common/contact_record.h"
-#include "common/password_file.h"
-#include "common/record_store.h"
-#include "converter/donusturucu/form1.h"
+#include "core/contact_record.h"
+#include "core/password_file.h"
+#include "core/record_store.h"
+#include "donusturucu/form1.h"
 #include "installer/backup.h"
 #include "installer/installation_log.h"
-#include "installer/kur/form2.h"
 #include "installer/utf8_path.h"
+#include "kur/form2.h"
 #include "platform/platform.h"
-#include "reminder/pasta.h"
 #include "telefon/ana/ana.h"
 #include "ui/message_box.h"
+#include "zilora/pasta.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "common/birthday_text.h"
+#include "core/birthday_text.h"
 #include "fuzz_input.h"
 
 using namespace marunda;

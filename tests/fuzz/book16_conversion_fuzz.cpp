@@ -1,10 +1,10 @@
-#include "common/file_io.h"
-#include "common/password_file.h"
-#include "common/record_store.h"
 #include "converter/book_inspection.h"
 #include "converter/contact_record16.h"
 #include "converter/conversion.h"
 #include "converter/installation_log.h"
+#include "core/file_io.h"
+#include "core/password_file.h"
+#include "core/record_store.h"
 #include "fuzz_input.h"
 
 #include <filesystem>

@@ -1,5 +1,5 @@
-#include "common/file_io.h"
-#include "common/record_store.h"
+#include "core/file_io.h"
+#include "core/record_store.h"
 #include "fuzz_input.h"
 
 using namespace marunda;

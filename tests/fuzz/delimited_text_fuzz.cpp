@@ -1,4 +1,4 @@
-#include "common/delimited_text.h"
+#include "core/delimited_text.h"
 #include "fuzz_input.h"
 
 using namespace marunda;

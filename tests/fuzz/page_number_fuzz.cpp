@@ -1,4 +1,4 @@
-#include "common/page_number.h"
+#include "core/page_number.h"
 #include "fuzz_input.h"
 
 #include <string>

@@ -1,6 +1,6 @@
-#include "common/cp1254.h"
-#include "common/file_io.h"
-#include "common/password_file.h"
+#include "core/cp1254.h"
+#include "core/file_io.h"
+#include "core/password_file.h"
 #include "fuzz_input.h"
 
 using namespace marunda;

@@ -1,4 +1,4 @@
-#include "common/cp1254.h"
+#include "core/cp1254.h"
 #include "fuzz_input.h"
 
 #include <algorithm>

@@ -1,5 +1,5 @@
-#include "common/delimited_text.h"
-#include "common/update_info.h"
+#include "core/delimited_text.h"
+#include "core/update_info.h"
 #include "fuzz_input.h"
 
 using namespace marunda;

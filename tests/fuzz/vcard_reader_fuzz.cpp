@@ -1,7 +1,7 @@
-#include "common/cp1254.h"
-#include "common/vcard_mapping.h"
-#include "common/vcard_reader.h"
-#include "common/vcard_writer.h"
+#include "core/cp1254.h"
+#include "core/vcard_mapping.h"
+#include "core/vcard_reader.h"
+#include "core/vcard_writer.h"
 #include "fuzz_input.h"
 
 using namespace marunda;

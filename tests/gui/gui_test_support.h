@@ -3,9 +3,9 @@
 // Shared by the window tests: a program folder of real files in a temporary folder, and ways to
 // find and work controls by their names.
 
-#include "common/contact_record.h"
-#include "common/password_file.h"
-#include "common/record_store.h"
+#include "core/contact_record.h"
+#include "core/password_file.h"
+#include "core/record_store.h"
 
 #include <QDir>
 #include <QFile>

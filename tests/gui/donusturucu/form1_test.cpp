@@ -1,6 +1,6 @@
 // Donusturucu's window: its controls, a conversion through "Dönüştür", and its two messages.
 #include "converter/contact_record16.h"
-#include "converter/donusturucu/form1.h"
+#include "donusturucu/form1.h"
 #include "gui_test_support.h"
 #include "platform/platform.h"
 #include "ui/message_box.h"

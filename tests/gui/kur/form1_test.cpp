@@ -1,7 +1,7 @@
 // Kur's installation window: its controls, the folder list feeding the folder box, "Yükle" to
 // its end or its stop, and the questions before ending.
 #include "gui_test_support.h"
-#include "installer/kur/form1.h"
+#include "kur/form1.h"
 #include "kur_test_support.h"
 
 #include <QComboBox>

@@ -2,7 +2,7 @@
 // the user shares with the installation.
 #include "gui_test_support.h"
 #include "installer/installation.h"
-#include "installer/kur/form2.h"
+#include "kur/form2.h"
 #include "kur_test_support.h"
 
 #include <QDateTime>

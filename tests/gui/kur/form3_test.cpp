@@ -1,10 +1,10 @@
 // Kur's start and its maintenance choice: reinstall through the installation window with the
 // installed folder, or on to the removal window.
 #include "gui_test_support.h"
-#include "installer/kur/form1.h"
-#include "installer/kur/form2.h"
-#include "installer/kur/form3.h"
-#include "installer/kur/startup.h"
+#include "kur/form1.h"
+#include "kur/form2.h"
+#include "kur/form3.h"
+#include "kur/startup.h"
 #include "kur_test_support.h"
 
 #include <QGroupBox>

@@ -2,10 +2,10 @@
 // folder Kur proposes, the installed Telefon starts from there, the uninstaller's copy runs
 // alone, and the removal leaves only the backup and that copy.
 #include "gui_test_support.h"
-#include "installer/kur/form1.h"
-#include "installer/kur/form2.h"
-#include "installer/kur/form3.h"
-#include "installer/kur/startup.h"
+#include "kur/form1.h"
+#include "kur/form2.h"
+#include "kur/form3.h"
+#include "kur/startup.h"
 #include "kur_test_support.h"
 
 #include <QDirIterator>

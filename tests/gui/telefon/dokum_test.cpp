@@ -2,10 +2,10 @@
 // question, failures that keep the window open, and the chooser's round trip.
 #include "ana_fixture.h"
 
-#include "common/book_edits.h"
+#include "core/book_edits.h"
 
-#include "common/cp1254.h"
-#include "common/listing.h"
+#include "core/cp1254.h"
+#include "core/listing.h"
 #include "telefon/ana/ana.h"
 #include "telefon/listing/dokum.h"
 #include "telefon/listing/kaydet.h"

@@ -1,7 +1,7 @@
 // The window that puts on, changes and removes the start-up password.
 #include "ana_fixture.h"
 
-#include "common/password_file.h"
+#include "core/password_file.h"
 #include "telefon/ana/ana.h"
 #include "ui/colours.h"
 #include "ui/command_label.h"

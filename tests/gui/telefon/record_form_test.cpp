@@ -2,8 +2,8 @@
 // bilgi.dat, what the main window shows afterwards, and what is refused.
 #include "ana_fixture.h"
 
-#include "common/book_edits.h"
-#include "common/record_store.h"
+#include "core/book_edits.h"
+#include "core/record_store.h"
 #include "telefon/ana/ana.h"
 #include "telefon/record_form/limited_text_edit.h"
 #include "telefon/record_form/record_form.h"

@@ -1,10 +1,10 @@
 // Zilora's start-up form: the icon and its menu, starting Telefon, the update window, ending.
 #include "zilora_test_support.h"
 
-#include "reminder/ana.h"
-#include "reminder/pasta.h"
 #include "ui/message_box.h"
 #include "ui/notification_area.h"
+#include "zilora/ana.h"
+#include "zilora/pasta.h"
 
 #include <QMenu>
 #include <QSignalSpy>

@@ -1,7 +1,7 @@
 // The greeting window: what it finds and draws, its shape, and the mouse on it.
 #include "zilora_test_support.h"
 
-#include "reminder/pasta.h"
+#include "zilora/pasta.h"
 
 #include <QLabel>
 #include <QLocale>

@@ -3,9 +3,9 @@
 #include "zilora_test_support.h"
 
 #include "pointer.h"
-#include "reminder/ana.h"
-#include "reminder/pasta.h"
 #include "ui/message_box.h"
+#include "zilora/ana.h"
+#include "zilora/pasta.h"
 
 #include <QApplication>
 #include <QMenu>

@@ -1,5 +1,5 @@
-#include "common/cp1254.h"
 #include "converter/contact_record16.h"
+#include "core/cp1254.h"
 
 #include <gtest/gtest.h>
 

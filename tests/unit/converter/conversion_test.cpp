@@ -1,8 +1,8 @@
-#include "common/file_io.h"
-#include "common/password_file.h"
 #include "converter/conversion.h"
 #include "converter/installation_conversion.h"
 #include "converter_test_support.h"
+#include "core/file_io.h"
+#include "core/password_file.h"
 #include "platform.h"
 
 #include <gtest/gtest.h>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "common/contact_record.h"
-#include "common/cp1254.h"
 #include "converter/contact_record16.h"
 #include "converter/installation_log.h"
+#include "core/contact_record.h"
+#include "core/cp1254.h"
 #include "temp_folder.h"
 
 #include <string>

@@ -1,7 +1,7 @@
 #include "installer_fixture.h"
 
 #include "../converter/converter_test_support.h"
-#include "common/delimited_text.h"
+#include "core/delimited_text.h"
 #include "installer/installation_log.h"
 #ifdef __linux__
 #include "own_mounts.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/program_folder.h"
+#include "core/program_folder.h"
 #include "platform/platform.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "common/program_folder.h"
+#include "core/program_folder.h"
 #include "desktop_file_reader.h"
 #include "platform/platform.h"
 #include "xdg_home.h"

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "core/contact_record.h"
+
+#include <string>
+#include <string_view>
+
+namespace marunda {
+
+// The blanks in a row that end a field's text.
+inline constexpr std::size_t kBlankRunLength = 5;
+
+// The bare text of a displayed field: up to, not including, the first run of five blanks that
+// ends within the text (ICQ numbers: the first blank), and at most the field's width in
+// characters. Works on UTF-8 as displayed; a shorter run of trailing blanks is kept.
+std::string blankRunCopy(std::string_view text, Field field);
+// A stored field without the blanks that pad it to its width.
+std::string withoutTrailingBlanks(std::string_view text);
+
+} // namespace marunda
