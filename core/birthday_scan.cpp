@@ -5,6 +5,8 @@
 #include "core/text_rules.h"
 
 #include <algorithm>
+#include <array>
+#include <climits>
 #include <string>
 
 namespace marunda {
@@ -39,22 +41,92 @@ const std::string kPersonIndent(6, ' ');
 // A block of telefon.dat read whole; records fill it from its start.
 constexpr int kScanBlockPages = 1024;
 
-void appendBirthdayNames(const BookImage& book, int lastPage, const std::vector<std::string>& keys,
-                         std::vector<std::string>& names) {
-    const int last = std::min(lastPage, book.pageCount());
-    for (int page = 1; page <= last; ++page) {
-        const auto key = recordDayKey(book.fieldBytes(page, Field::birthday));
-        if (key && std::find(keys.begin(), keys.end(), *key) != keys.end()) {
-            names.push_back(displayName(book.fieldBytes(page, Field::name)));
+// Days left until each day and month of the window, -1 outside it. In a common year 29 February
+// is greeted with the 28th, so that such a birthday is not passed over three years in four.
+class DaysWindow {
+public:
+    DaysWindow(std::chrono::year_month_day today, int daysAhead) {
+        using namespace std::chrono;
+        for (auto& month : left_) {
+            month.fill(-1);
         }
+        const sys_days first{today};
+        for (int offset = 0; offset <= daysAhead; ++offset) {
+            const year_month_day date{first + days{offset}};
+            const auto month = static_cast<unsigned>(date.month());
+            const auto day = static_cast<unsigned>(date.day());
+            dates_.push_back(date);
+            left_[month][day] = offset;
+            if (month == 2 && day == 28 && !date.year().is_leap()) {
+                left_[2][29] = offset;
+            }
+        }
+    }
+    int daysLeft(unsigned day, unsigned month) const { return left_[month][day]; }
+    std::chrono::year_month_day date(int daysLeft) const { return dates_[std::size_t(daysLeft)]; }
+
+private:
+    std::array<std::array<int, 32>, 13> left_{};
+    std::vector<std::chrono::year_month_day> dates_;
+};
+
+// A part of a day key as the editing forms write it: one or two digits, no leading zero.
+std::optional<unsigned> keyNumber(std::string_view text) {
+    if (text.empty() || text.size() > 2 || text[0] == '0') {
+        return std::nullopt;
+    }
+    unsigned value = 0;
+    for (const char c : text) {
+        if (c < '0' || c > '9') {
+            return std::nullopt;
+        }
+        value = value * 10 + unsigned(c - '0');
+    }
+    return value;
+}
+
+// Four digits right after the day key, up to the field's end or a blank.
+std::optional<int> birthYear(std::string_view rest) {
+    const auto year = rest.substr(0, rest.find(' '));
+    if (year.size() != 4 ||
+        !std::all_of(year.begin(), year.end(), [](char c) { return c >= '0' && c <= '9'; })) {
+        return std::nullopt;
+    }
+    return std::stoi(std::string(year));
+}
+
+// The birthdays in the window among the pages of a block whose first page is `firstPage`.
+void appendUpcoming(const BookImage& block, int firstPage, const DaysWindow& window,
+                    std::vector<UpcomingBirthday>& found) {
+    for (int index = 1; index <= block.pageCount(); ++index) {
+        const auto birthday = block.fieldBytes(index, Field::birthday);
+        const auto key = recordDayKey(birthday);
+        if (!key) {
+            continue;
+        }
+        const auto slash = key->find('/');
+        const auto day = keyNumber(key->substr(0, slash));
+        const auto month = keyNumber(key->substr(slash + 1, key->size() - slash - 2));
+        if (!day || !month || *day > 31 || *month > 12) {
+            continue;
+        }
+        const int left = window.daysLeft(*day, *month);
+        if (left < 0) {
+            continue;
+        }
+        UpcomingBirthday upcoming{firstPage + index - 1,
+                                  displayName(block.fieldBytes(index, Field::name)),
+                                  window.date(left), left, std::nullopt};
+        const auto year = birthYear(birthday.substr(key->size()));
+        const int reached = static_cast<int>(upcoming.date.year()) - year.value_or(INT_MAX);
+        if (year && reached > 0) {
+            upcoming.age = reached;
+        }
+        found.push_back(std::move(upcoming));
     }
 }
 
 } // namespace
-
-std::string dayKey(unsigned day, unsigned month) {
-    return std::to_string(day) + "/" + std::to_string(month) + "/";
-}
 
 std::optional<std::string_view> recordDayKey(std::string_view birthday) {
     if (birthday.empty() || birthday[0] == ' ' || birthday[0] == '?') {
@@ -69,17 +141,6 @@ std::optional<std::string_view> recordDayKey(std::string_view birthday) {
         return std::nullopt;
     }
     return birthday.substr(0, second + 1);
-}
-
-std::vector<std::string> greetedKeys(std::chrono::year_month_day today) {
-    using namespace std::chrono;
-    const auto day = static_cast<unsigned>(today.day());
-    const auto month = static_cast<unsigned>(today.month());
-    std::vector<std::string> keys{dayKey(day, month)};
-    if (today.month() == February && day == 28 && !today.year().is_leap()) {
-        keys.push_back(dayKey(29, 2));
-    }
-    return keys;
 }
 
 std::string displayName(std::string_view storedName) {
@@ -114,25 +175,42 @@ std::string othersLine(int count) {
     return kPersonIndent + "ve " + std::to_string(count) + " kişi daha";
 }
 
-Result<std::vector<std::string>> scanBirthdays(const RecordStore& store,
-                                               std::chrono::year_month_day today) {
+Result<std::vector<UpcomingBirthday>>
+upcomingBirthdays(const RecordStore& store, std::chrono::year_month_day today, int daysAhead) {
     auto counter = store.readNextPage();
     if (!counter) {
         return counter.error();
     }
     int lastPage = counter.value() - 1;
-    // A torn last record (an interrupted save) is greeted as Telefon's start-up counts and shows
-    // it: completed with blanks, however far the counter lags behind it. Only in memory.
+    // A torn last record (an interrupted save) counts as Telefon's start-up counts and shows it:
+    // completed with blanks, however far the counter lags behind it. Only in memory.
     if (const auto size = fileSize(store.file(kBookFile)).valueOr(0); size % kRecordSize != 0) {
         lastPage = std::max(lastPage, pagesOnDisk(size));
     }
-    std::vector<std::string> names;
-    const auto keys = greetedKeys(today);
+    const DaysWindow window(today, std::clamp(daysAhead, 0, kMaxDaysAhead));
+    std::vector<UpcomingBirthday> found;
+    int firstPage = 1;
     auto read = store.scanBook(lastPage, kScanBlockPages, [&](const BookImage& block) {
-        appendBirthdayNames(block, kMaxPage, keys, names);
+        appendUpcoming(block, firstPage, window, found);
+        firstPage += block.pageCount();
     });
     if (!read) {
         return read.error();
+    }
+    std::stable_sort(found.begin(), found.end(),
+                     [](const auto& a, const auto& b) { return a.daysLeft < b.daysLeft; });
+    return found;
+}
+
+Result<std::vector<std::string>> scanBirthdays(const RecordStore& store,
+                                               std::chrono::year_month_day today) {
+    auto found = upcomingBirthdays(store, today, 0);
+    if (!found) {
+        return found.error();
+    }
+    std::vector<std::string> names;
+    for (auto& birthday : found.value()) {
+        names.push_back(std::move(birthday.name));
     }
     return names;
 }
