@@ -70,29 +70,59 @@ private:
     std::vector<std::chrono::year_month_day> dates_;
 };
 
-// A part of a day key as the editing forms write it: one or two digits, no leading zero.
-std::optional<unsigned> keyNumber(std::string_view text) {
-    if (text.empty() || text.size() > 2 || text[0] == '0') {
+// The day key as the editing forms write it, day "/" month "/" ("7/12/"): one or two digits
+// each, without a leading zero. Nothing else is one: a blank or "?" first, a missing "/", 07/12/.
+struct DayKey {
+    unsigned day;
+    unsigned month;
+    std::size_t length;
+};
+
+std::optional<unsigned> keyNumber(std::string_view text, std::size_t& at) {
+    const auto digit = [&](std::size_t i) {
+        return i < text.size() && text[i] >= '0' && text[i] <= '9';
+    };
+    if (!digit(at) || text[at] == '0') {
         return std::nullopt;
     }
-    unsigned value = 0;
-    for (const char c : text) {
-        if (c < '0' || c > '9') {
-            return std::nullopt;
-        }
-        value = value * 10 + unsigned(c - '0');
+    unsigned value = unsigned(text[at++] - '0');
+    if (digit(at)) {
+        value = value * 10 + unsigned(text[at++] - '0');
     }
+    if (at >= text.size() || text[at] != '/') {
+        return std::nullopt;
+    }
+    ++at;
     return value;
+}
+
+std::optional<DayKey> readDayKey(std::string_view birthday) {
+    std::size_t at = 0;
+    const auto day = keyNumber(birthday, at);
+    if (!day) {
+        return std::nullopt;
+    }
+    const auto month = keyNumber(birthday, at);
+    if (!month || *day > 31 || *month > 12) {
+        return std::nullopt;
+    }
+    return DayKey{*day, *month, at};
 }
 
 // Four digits right after the day key, up to the field's end or a blank.
 std::optional<int> birthYear(std::string_view rest) {
     const auto year = rest.substr(0, rest.find(' '));
-    if (year.size() != 4 ||
-        !std::all_of(year.begin(), year.end(), [](char c) { return c >= '0' && c <= '9'; })) {
+    if (year.size() != 4) {
         return std::nullopt;
     }
-    return std::stoi(std::string(year));
+    int value = 0;
+    for (const char c : year) {
+        if (c < '0' || c > '9') {
+            return std::nullopt;
+        }
+        value = value * 10 + (c - '0');
+    }
+    return value;
 }
 
 // The birthdays in the window among the pages of a block whose first page is `firstPage`.
@@ -100,24 +130,15 @@ void appendUpcoming(const BookImage& block, int firstPage, const DaysWindow& win
                     std::vector<UpcomingBirthday>& found) {
     for (int index = 1; index <= block.pageCount(); ++index) {
         const auto birthday = block.fieldBytes(index, Field::birthday);
-        const auto key = recordDayKey(birthday);
-        if (!key) {
-            continue;
-        }
-        const auto slash = key->find('/');
-        const auto day = keyNumber(key->substr(0, slash));
-        const auto month = keyNumber(key->substr(slash + 1, key->size() - slash - 2));
-        if (!day || !month || *day > 31 || *month > 12) {
-            continue;
-        }
-        const int left = window.daysLeft(*day, *month);
+        const auto key = readDayKey(birthday);
+        const int left = key ? window.daysLeft(key->day, key->month) : -1;
         if (left < 0) {
             continue;
         }
         UpcomingBirthday upcoming{firstPage + index - 1,
                                   displayName(block.fieldBytes(index, Field::name)),
                                   window.date(left), left, std::nullopt};
-        const auto year = birthYear(birthday.substr(key->size()));
+        const auto year = birthYear(birthday.substr(key->length));
         const int reached = static_cast<int>(upcoming.date.year()) - year.value_or(INT_MAX);
         if (year && reached > 0) {
             upcoming.age = reached;
@@ -126,25 +147,29 @@ void appendUpcoming(const BookImage& block, int firstPage, const DaysWindow& win
     }
 }
 
-} // namespace
-
-std::optional<std::string_view> recordDayKey(std::string_view birthday) {
-    if (birthday.empty() || birthday[0] == ' ' || birthday[0] == '?') {
-        return std::nullopt;
+// By days left, keeping the page order within a day: counted out, not compared.
+std::vector<UpcomingBirthday> byDaysLeft(std::vector<UpcomingBirthday> found) {
+    std::array<std::size_t, kMaxDaysAhead + 2> start{};
+    for (const auto& birthday : found) {
+        ++start[std::size_t(birthday.daysLeft) + 1];
     }
-    const auto first = birthday.find('/');
-    if (first == std::string_view::npos) {
-        return std::nullopt;
+    for (std::size_t day = 1; day < start.size(); ++day) {
+        start[day] += start[day - 1];
     }
-    const auto second = birthday.find('/', first + 1);
-    if (second == std::string_view::npos) {
-        return std::nullopt;
+    std::vector<UpcomingBirthday> sorted(found.size());
+    for (auto& birthday : found) {
+        sorted[start[std::size_t(birthday.daysLeft)]++] = std::move(birthday);
     }
-    return birthday.substr(0, second + 1);
+    return sorted;
 }
 
+} // namespace
+
 std::string displayName(std::string_view storedName) {
-    return blankRunCopy(decodeCp1254(storedName), Field::name);
+    // blankRunCopy's rule on the bytes: code page 1254 has one byte a letter, so that only the
+    // name itself is decoded.
+    const auto run = storedName.find(std::string_view("     ", kBlankRunLength));
+    return decodeCp1254(storedName.substr(0, std::min(run, fieldWidth(Field::name))));
 }
 
 std::string genitiveEnding(std::string_view displayName) {
@@ -197,9 +222,7 @@ upcomingBirthdays(const RecordStore& store, std::chrono::year_month_day today, i
     if (!read) {
         return read.error();
     }
-    std::stable_sort(found.begin(), found.end(),
-                     [](const auto& a, const auto& b) { return a.daysLeft < b.daysLeft; });
-    return found;
+    return byDaysLeft(std::move(found));
 }
 
 Result<std::vector<std::string>> scanBirthdays(const RecordStore& store,

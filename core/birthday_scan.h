@@ -13,10 +13,6 @@
 // of its greeting.
 namespace marunda {
 
-// The stored birthday up to and including its second "/", looked for within the field only.
-// None when the field begins with a blank or "?", or holds fewer than two "/".
-std::optional<std::string_view> recordDayKey(std::string_view birthday);
-
 // The name as greeted: the stored name (code page 1254) up to its first run of five blanks,
 // in UTF-8.
 std::string displayName(std::string_view storedName);
