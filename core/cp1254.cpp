@@ -224,6 +224,14 @@ std::string decodeCp1254(std::string_view bytes) {
     return std::string(buffer.data(), decodeInto(bytes, buffer.data()));
 }
 
+std::string_view decodeCp1254(std::string_view bytes, std::string& buffer) {
+    if (buffer.size() < bytes.size() * 3 + 1) {
+        buffer.resize(bytes.size() * 3 + 1);
+    }
+    return {buffer.data(),
+            static_cast<std::size_t>(decodeInto(bytes, buffer.data()) - buffer.data())};
+}
+
 namespace {
 
 // Calls `take` with each character of a UTF-8 text (U+FFFD for a malformed byte) until it

@@ -12,6 +12,9 @@ char32_t cp1254ToUnicode(unsigned char byte);
 std::optional<unsigned char> unicodeToCp1254(char32_t ch);
 
 std::string decodeCp1254(std::string_view bytes);
+// The same decoded into `buffer`, which grows as needed, so that one buffer serves many fields;
+// valid until the buffer is used again.
+std::string_view decodeCp1254(std::string_view bytes, std::string& buffer);
 // Characters the code page cannot hold become "?".
 std::string encodeCp1254(std::string_view utf8);
 bool fitsCp1254(std::string_view utf8);

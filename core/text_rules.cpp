@@ -37,6 +37,10 @@ std::string blankRunCopy(std::string_view text, Field field) {
 }
 
 std::string withoutTrailingBlanks(std::string_view text) {
+    return std::string(trailingBlanksCut(text));
+}
+
+std::string_view trailingBlanksCut(std::string_view text) {
     // Stored fields are mostly padding: it is passed eight blanks at a time.
     std::size_t end = text.size();
     while (end >= 8 && std::memcmp(text.data() + end - 8, "        ", 8) == 0) {
@@ -45,7 +49,7 @@ std::string withoutTrailingBlanks(std::string_view text) {
     while (end > 0 && text[end - 1] == ' ') {
         --end;
     }
-    return std::string(text.substr(0, end));
+    return text.substr(0, end);
 }
 
 } // namespace marunda

@@ -16,5 +16,6 @@ inline constexpr std::size_t kBlankRunLength = 5;
 std::string blankRunCopy(std::string_view text, Field field);
 // A stored field without the blanks that pad it to its width.
 std::string withoutTrailingBlanks(std::string_view text);
+std::string_view trailingBlanksCut(std::string_view text);
 
 } // namespace marunda

@@ -123,36 +123,31 @@ bool VcardCard::operator==(const VcardCard& other) const {
 }
 
 std::string escapeVcardText(std::string_view text) {
+    std::string out;
+    out.reserve(text.size() + 8);
+    appendEscapedVcardText(out, text);
+    return out;
+}
+
+void appendEscapedVcardText(std::string& out, std::string_view text) {
     const auto special = [](char c) {
         return c == '\r' || c == '\n' || c == '\\' || c == ',' || c == ';';
     };
-    if (std::none_of(text.begin(), text.end(), special)) {
-        return std::string(text);
-    }
-    std::string out;
-    out.reserve(text.size() + 8);
-    for (std::size_t i = 0; i < text.size(); ++i) {
+    for (auto at = std::find_if(text.begin(), text.end(), special); at != text.end();
+         at = std::find_if(text.begin(), text.end(), special)) {
+        const auto i = static_cast<std::size_t>(at - text.begin());
+        out.append(text.substr(0, i));
         const char c = text[i];
-        switch (c) {
-        case '\r':
-            if (i + 1 < text.size() && text[i + 1] == '\n') {
-                ++i;
-            }
-            [[fallthrough]];
-        case '\n':
-            out += "\\n";
-            break;
-        case '\\':
-        case ',':
-        case ';':
-            out += '\\';
-            out += c;
-            break;
-        default:
-            out += c;
+        if (c == '\r' || c == '\n') {
+            out.append("\\n");
+            text.remove_prefix(i + (text.substr(i, 2) == "\r\n" ? 2 : 1));
+            continue;
         }
+        out += '\\';
+        out += c;
+        text.remove_prefix(i + 1);
     }
-    return out;
+    out.append(text);
 }
 
 namespace {

@@ -19,6 +19,16 @@ struct VcardParameter {
 
 class VcardCard;
 
+// Where the properties of a card go as they are made: into a card, or straight into a file's text.
+class VcardSink {
+public:
+    virtual void add(std::string_view group, std::string_view name,
+                     std::initializer_list<VcardParameter> parameters, std::string_view value) = 0;
+
+protected:
+    ~VcardSink() = default;
+};
+
 // A view of one property of a card; valid while the card is unchanged.
 class VcardProperty {
 public:
@@ -42,7 +52,7 @@ private:
 };
 
 // Holds its text in one buffer, so that reading thousands of cards costs few allocations.
-class VcardCard {
+class VcardCard final : public VcardSink {
 public:
     std::string_view version() const { return version_; } // as the card said it, maybe empty
     void setVersion(std::string_view version) { version_ = version; }
@@ -53,7 +63,7 @@ public:
 
     // Names (of the property and its parameters) are stored in upper case.
     void add(std::string_view group, std::string_view name,
-             std::initializer_list<VcardParameter> parameters, std::string_view value);
+             std::initializer_list<VcardParameter> parameters, std::string_view value) override;
     void add(std::string_view group, std::string_view name,
              const std::vector<VcardParameter>& parameters, std::string_view value);
     void add(std::string_view name, std::string_view value) { add({}, name, {}, value); }
@@ -99,6 +109,7 @@ bool startsIgnoringCase(std::string_view text, std::string_view prefix);
 
 // Text as vCard escapes it: a line break (CR LF, CR or LF) as "\n", and "\\", "\,", "\;".
 std::string escapeVcardText(std::string_view text);
+void appendEscapedVcardText(std::string& out, std::string_view text);
 // The text of an escaped value: "\n" (or "\N") is a line break, stored as CR LF as the suite's
 // text boxes store it; "\\", "\,", "\;" and "\:" are the character; any other backslash stays.
 std::string unescapeVcardText(std::string_view value);

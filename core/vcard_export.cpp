@@ -20,22 +20,65 @@ std::filesystem::path vcardTarget(std::string_view folder, std::string_view name
     return listingTarget(folder, name).replace_extension();
 }
 
+namespace {
+
+void appendVcardOf(std::string& out, const ContactRecord& record) {
+    VcardLines lines(out);
+    vcardPropertiesOf(record, lines);
+}
+
+} // namespace
+
 std::string vcardFileOf(const BookImage& book, std::span<const int> pages) {
     std::string out;
     out.reserve(pages.size() * 400);
-    VcardCard card;
     for (const int page : pages) {
-        vcardFromContact(book.record(page), card);
-        appendVcard(out, card);
+        appendVcardOf(out, book.record(page));
     }
     return out;
 }
+
+namespace {
+
+// Pages in ascending order, the listing window's way, from blocks of the book read one after
+// another: no buffer of the whole book is made and filled, and each block is written out while
+// it is still in the cache.
+Result<std::string> vcardsInPageOrder(const RecordStore& store, std::span<const int> pages) {
+    constexpr int kBlockPages = 1024;
+    std::string out;
+    out.reserve(pages.size() * 400);
+    auto next = pages.begin();
+    int firstOfBlock = 1;
+    auto scanned = store.scanBook(pages.back(), kBlockPages, [&](const BookImage& block) {
+        const int end = firstOfBlock + block.pageCount();
+        for (; next != pages.end() && *next < end; ++next) {
+            appendVcardOf(out, block.record(*next - firstOfBlock + 1));
+        }
+        firstOfBlock = end;
+    });
+    if (!scanned) {
+        return scanned.error();
+    }
+    for (; next != pages.end(); ++next) {
+        appendVcardOf(out, ContactRecord()); // past the end of telefon.dat: a blank record
+    }
+    return out;
+}
+
+} // namespace
 
 Result<void> exportVcards(const RecordStore& store, std::span<const int> pages,
                           const std::filesystem::path& target) {
     const auto [first, last] = std::ranges::minmax_element(pages);
     if (first != pages.end() && *first < 1) {
         return makeError(ErrorCode::outOfRange, std::to_string(*first));
+    }
+    if (!pages.empty() && std::ranges::is_sorted(pages)) {
+        auto vcards = vcardsInPageOrder(store, pages);
+        if (!vcards) {
+            return vcards.error();
+        }
+        return replaceUserFile(target, vcards.value());
     }
     auto book = store.readFirstPages(first == pages.end() ? 0 : *last);
     if (!book) {

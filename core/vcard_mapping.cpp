@@ -413,47 +413,61 @@ VcardCard vcardFromContact(const ContactRecord& record) {
 
 void vcardFromContact(const ContactRecord& record, VcardCard& card) {
     card.clear();
-    const auto text = [&](Field field) {
-        return decodeCp1254(withoutTrailingBlanks(record.fieldBytes(field)));
+    vcardPropertiesOf(record, card);
+}
+
+void vcardPropertiesOf(const ContactRecord& record, VcardSink& card) {
+    // Two buffers serve every field: a whole book is written without an allocation a field.
+    std::string decoded, value;
+    const auto text = [&](Field field) -> std::string_view {
+        return decodeCp1254(trailingBlanksCut(record.fieldBytes(field)), decoded);
+    };
+    const auto escaped = [&](std::string_view before, std::string_view t, std::string_view after) {
+        value.assign(before);
+        appendEscapedVcardText(value, t);
+        value.append(after);
+        return std::string_view(value);
     };
     const auto name = text(Field::name);
     const auto lastBlank = name.rfind(' ');
-    const auto family = lastBlank == std::string::npos ? std::string() : name.substr(lastBlank + 1);
+    const auto family =
+        lastBlank == std::string::npos ? std::string_view() : name.substr(lastBlank + 1);
     const auto given = lastBlank == std::string::npos ? name : name.substr(0, lastBlank);
-    card.add("FN", escapeVcardText(name));
-    card.add("N", escapeVcardText(family) + ";" + escapeVcardText(given) + ";;;");
+    card.add({}, "FN", {}, escaped({}, name, {}));
+    value.clear();
+    appendEscapedVcardText(value, family);
+    value += ';';
+    appendEscapedVcardText(value, given);
+    value.append(";;;");
+    card.add({}, "N", {}, value);
     const auto add = [&](std::string_view property, std::initializer_list<VcardParameter> params,
-                         Field field, auto&& value) {
+                         Field field, std::string_view before = {}, std::string_view after = {}) {
         if (const auto t = text(field); !t.empty()) {
-            card.add({}, property, params, value(t));
+            card.add({}, property, params, escaped(before, t, after));
         }
     };
-    const auto escaped = [](const std::string& t) {
-        return escapeVcardText(t);
-    };
     for (const auto field : {Field::phone1, Field::phone2, Field::phone3}) {
-        add("TEL", {{"TYPE", "VOICE"}}, field, escaped);
+        add("TEL", {{"TYPE", "VOICE"}}, field);
     }
-    add("TEL", {{"TYPE", "FAX"}}, Field::fax, escaped);
-    add("ADR", {}, Field::address,
-        [](const std::string& t) { return ";;" + escapeVcardText(t) + ";;;;"; });
-    const auto birthday = text(Field::birthday);
+    add("TEL", {{"TYPE", "FAX"}}, Field::fax);
+    add("ADR", {}, Field::address, ";;", ";;;;");
+    const auto birthday = std::string(text(Field::birthday));
     const auto choice = parseBirthday(birthday);
     if (!birthday.empty() && composeBirthday(choice) == birthday) {
-        card.add("BDAY", vcardDate(choice));
+        card.add({}, "BDAY", {}, vcardDate(choice));
     } else {
-        add(kBirthdayTextProperty, {}, Field::birthday, escaped);
+        add(kBirthdayTextProperty, {}, Field::birthday);
     }
-    add("NOTE", {}, Field::notes, escaped);
+    add("NOTE", {}, Field::notes);
     for (const auto field : {Field::email1, Field::email2, Field::email3}) {
-        add("EMAIL", {{"TYPE", "INTERNET"}}, field, escaped);
+        add("EMAIL", {{"TYPE", "INTERNET"}}, field);
     }
     for (const auto field : {Field::icq1, Field::icq2}) {
-        add("X-ICQ", {}, field, escaped);
+        add("X-ICQ", {}, field);
     }
-    add("URL", {}, Field::internet, escaped);
-    add(kTaxOfficeProperty, {}, Field::taxOffice, escaped);
-    add(kTaxNumberProperty, {}, Field::taxNumber, escaped);
+    add("URL", {}, Field::internet);
+    add(kTaxOfficeProperty, {}, Field::taxOffice);
+    add(kTaxNumberProperty, {}, Field::taxNumber);
 }
 
 } // namespace marunda

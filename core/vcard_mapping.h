@@ -58,5 +58,7 @@ ImportedContact contactFromVcard(const VcardCard& card);
 VcardCard vcardFromContact(const ContactRecord& record);
 // The same into a card that is cleared first, so that its buffers serve a whole book.
 void vcardFromContact(const ContactRecord& record, VcardCard& card);
+// The properties of the card, handed to `sink` in order.
+void vcardPropertiesOf(const ContactRecord& record, VcardSink& sink);
 
 } // namespace marunda

@@ -1,6 +1,7 @@
 #include "core/vcard_writer.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace marunda {
 
@@ -12,10 +13,17 @@ bool continuesCharacter(char c) {
     return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
 }
 
-// A line of at most 75 octets, then CR LF and a blank before each further piece of at most 74.
-// A fold goes before the first byte of a character; only bytes that are no UTF-8 could make a
-// fold fall between two of them.
-void appendFolded(std::string& out, std::string_view line) {
+// The line from `start` of `out` on, folded: at most 75 octets, then CR LF and a blank before
+// each further piece of at most 74. A fold goes before the first byte of a character; only bytes
+// that are no UTF-8 could make a fold fall between two of them. Most lines need no fold.
+void foldFrom(std::string& out, std::size_t start) {
+    if (out.size() - start <= kVcardLineOctets) {
+        out.append(kLineEnd);
+        return;
+    }
+    const std::string whole = out.substr(start);
+    out.resize(start);
+    std::string_view line = whole;
     std::size_t room = kVcardLineOctets;
     while (line.size() > room) {
         std::size_t cut = room;
@@ -64,29 +72,60 @@ void appendValue(std::string& line, std::string_view value) {
 
 } // namespace
 
+namespace {
+
+// One property as a line, written in place and folded only when it is long.
+template <class Parameters>
+void appendLine(std::string& out, std::string_view group, std::string_view name,
+                const Parameters& parameters, std::string_view value) {
+    const auto start = out.size();
+    if (!group.empty()) {
+        out.append(group);
+        out += '.';
+    }
+    out.append(name);
+    for (const VcardParameter& parameter : parameters) {
+        out += ';';
+        out.append(parameter.name);
+        out += '=';
+        appendParameterValue(out, parameter.value);
+    }
+    out += ':';
+    appendValue(out, value);
+    foldFrom(out, start);
+}
+
+constexpr std::string_view kBegin = "BEGIN:VCARD\r\nVERSION:3.0\r\n";
+constexpr std::string_view kEnd = "END:VCARD\r\n";
+
+} // namespace
+
 void appendVcard(std::string& out, const VcardCard& card) {
-    out.append("BEGIN:VCARD\r\nVERSION:3.0\r\n");
-    std::string line;
+    out.append(kBegin);
+    std::vector<VcardParameter> parameters;
     for (std::size_t k = 0; k < card.size(); ++k) {
         const auto property = card[k];
-        line.clear();
-        if (!property.group().empty()) {
-            line.append(property.group());
-            line += '.';
-        }
-        line.append(property.name());
+        parameters.clear();
         for (std::size_t p = 0; p < property.parameterCount(); ++p) {
-            const auto parameter = property.parameter(p);
-            line += ';';
-            line.append(parameter.name);
-            line += '=';
-            appendParameterValue(line, parameter.value);
+            parameters.push_back(property.parameter(p));
         }
-        line += ':';
-        appendValue(line, property.value());
-        appendFolded(out, line);
+        appendLine(out, property.group(), property.name(), parameters, property.value());
     }
-    out.append("END:VCARD\r\n");
+    out.append(kEnd);
+}
+
+VcardLines::VcardLines(std::string& out)
+    : out_(out) {
+    out_.append(kBegin);
+}
+
+VcardLines::~VcardLines() {
+    out_.append(kEnd);
+}
+
+void VcardLines::add(std::string_view group, std::string_view name,
+                     std::initializer_list<VcardParameter> parameters, std::string_view value) {
+    appendLine(out_, group, name, parameters, value);
 }
 
 } // namespace marunda

@@ -5,9 +5,16 @@
 namespace marunda::installer {
 namespace fs = std::filesystem;
 
+namespace {
+
+// Telefon imports the contacts of the vCard files it is opened with.
+const std::vector<std::string> kTelefonOpens{"text/vcard", "text/x-vcard"};
+
+} // namespace
+
 std::vector<platform::Shortcut> groupItems(const fs::path& folder, const fs::path& windowsFolder) {
     return {
-        {"telefon", "Marunda", folder / programName("Telefon"), {}},
+        {"telefon", "Marunda", folder / programName("Telefon"), {}, kTelefonOpens},
         {"kaldir", "Programı Kaldır", windowsFolder / uninstallerName(), {}},
         {"zilora", "Selvira", reminderProgram(folder), {}},
         {"donusturucu", "Dorvex", folder / programName("Donusturucu"), {}},
@@ -15,7 +22,11 @@ std::vector<platform::Shortcut> groupItems(const fs::path& folder, const fs::pat
 }
 
 platform::Shortcut desktopShortcut(const fs::path& folder) {
-    return {"telefon", std::string(kDesktopCaption), folder / programName("Telefon"), {}};
+    return {"telefon",
+            std::string(kDesktopCaption),
+            folder / programName("Telefon"),
+            {},
+            kTelefonOpens};
 }
 
 fs::path reminderProgram(const fs::path& folder) {

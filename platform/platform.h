@@ -22,6 +22,10 @@ struct Shortcut {
     std::filesystem::path target;
     // Empty: the program's own icon where it carries one, the system's address-book icon else.
     std::filesystem::path icon;
+    // The kinds of file the program opens, handed to it as arguments ("text/vcard"); where the
+    // system offers programs by the kind of file (Linux), the entry says so. Windows' "Open with"
+    // passes the file to any program.
+    std::vector<std::string> opens = {};
 
     bool operator==(const Shortcut&) const = default;
 };

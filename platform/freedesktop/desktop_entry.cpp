@@ -52,7 +52,7 @@ std::string escapedValue(std::string_view text) {
     return out;
 }
 
-std::string execValue(const std::filesystem::path& program) {
+std::string execValue(const std::filesystem::path& program, bool passFiles) {
     std::string quoted = "\"";
     for (char c : program.string()) {
         if (c == '"' || c == '`' || c == '$' || c == '\\') {
@@ -66,7 +66,10 @@ std::string execValue(const std::filesystem::path& program) {
     // GLib looks for the first word as a program without undoing "%%", and refuses the entry
     // when it finds none; env would take a path with '=' for a variable. A shell, handed the
     // path as its $0, starts whatever the folder is called.
-    return escapedValue("sh -c \"exec \\\"\\$0\\\"\" " + quoted);
+    // Files opened with it follow as the shell's "$@", each an argument of its own.
+    const std::string script =
+        passFiles ? "sh -c \"exec \\\"\\$0\\\" \\\"\\$@\\\"\" " : "sh -c \"exec \\\"\\$0\\\"\" ";
+    return escapedValue(script + quoted + (passFiles ? " %F" : ""));
 }
 
 std::string applicationEntry(const Shortcut& shortcut, std::string_view categories) {
@@ -74,7 +77,7 @@ std::string applicationEntry(const Shortcut& shortcut, std::string_view categori
     const auto target = std::filesystem::absolute(shortcut.target);
     std::string text = "[Desktop Entry]\nType=Application\n";
     text += "Name=" + escapedValue(shortcut.caption) + "\n";
-    text += "Exec=" + execValue(target) + "\n";
+    text += "Exec=" + execValue(target, !shortcut.opens.empty()) + "\n";
     // Our programs find their files in the current folder, as when started from their own.
     text += "Path=" + pathValue(target.parent_path()) + "\n";
     text +=
@@ -82,6 +85,13 @@ std::string applicationEntry(const Shortcut& shortcut, std::string_view categori
         "\n";
     text += "Terminal=false\n";
     text += "Categories=" + std::string(categories) + "\n";
+    if (!shortcut.opens.empty()) {
+        text += "MimeType=";
+        for (const auto& kind : shortcut.opens) {
+            text += escapedValue(kind) + ";";
+        }
+        text += "\n";
+    }
     return text;
 }
 

@@ -13,8 +13,9 @@ namespace marunda::platform::freedesktop {
 // The text of a value of type string, with the escapes of the format (\\, \n, \t, \r, \s).
 std::string escapedValue(std::string_view text);
 // The Exec value that starts `program`: a shell handed the program in double quotes (", `, $
-// and \ escaped, % doubled), all then escaped as any string value is.
-std::string execValue(const std::filesystem::path& program);
+// and \ escaped, % doubled), all then escaped as any string value is. With `passFiles` the
+// files the desktop opens with it (%F) reach the program as arguments of their own.
+std::string execValue(const std::filesystem::path& program, bool passFiles = false);
 
 // A complete entry that starts the shortcut's target in its own folder; `categories` ends in ';'.
 std::string applicationEntry(const Shortcut& shortcut, std::string_view categories);

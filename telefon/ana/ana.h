@@ -3,8 +3,10 @@
 #include "core/contact_record.h"
 #include "core/record_store.h"
 #include "core/result.h"
+#include "core/telefon_arguments.h"
 #include "ui/shaped_window.h"
 
+#include <QPointer>
 #include <QString>
 
 #include <array>
@@ -22,6 +24,7 @@ class Notice;
 namespace marunda::telefon {
 
 class TrayParking;
+class VcardAl;
 class WindowRegistry;
 
 // The main window: one page of the phone book in two sections, the menu of commands and the
@@ -54,6 +57,13 @@ public:
     // Opens the window of menu command `number` (1 to 9).
     void openCommand(int number);
 
+    // What the command line asks for, acted on once the password is passed.
+    void setStartRequest(marunda::TelefonArguments request);
+    // The start-up prompt took the right password (or none was set): the book may be used.
+    void passwordPassed();
+    // Opens "vCard Al" on these files; refused while the password is still awaited.
+    void importVcards(const std::vector<std::filesystem::path>& files);
+
     // 1 or 2; section 1 after start-up.
     int visibleSection() const { return section_; }
     void showSection(int section);
@@ -70,6 +80,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     using Label = marunda::ui::CommandLabel;
@@ -110,6 +122,8 @@ private:
     void closeProgram();
     void deleteScratchFile() const;
 
+    void showRequestedPage(const marunda::PageRequest& request);
+
     marunda::RecordStore store_;
     std::array<Label*, marunda::kFieldCount> captions_{};
     std::array<Label*, marunda::kFieldCount> display_{};
@@ -125,6 +139,10 @@ private:
     std::unique_ptr<WindowRegistry> windows_;
     int section_ = 1;
     bool ended_ = false;
+    bool prompted_ = false; // the start-up prompt was opened
+    bool locked_ = true;    // until the password is passed
+    marunda::TelefonArguments startRequest_;
+    QPointer<VcardAl> vcardAl_;
 };
 
 } // namespace marunda::telefon

@@ -21,6 +21,7 @@ void Ana::password() {
         return;
     }
     tmp1_->setText(gate.password);
+    prompted_ = true;
     auto* prompt = new Pass1(*this);
     prompt->setAttribute(Qt::WA_DeleteOnClose);
     prompt->show();

@@ -21,6 +21,9 @@ void Ana::startUp() {
         return;
     }
     showSection(1);
+    if (!prompted_) {
+        passwordPassed(); // no password: the book is open
+    }
 }
 
 bool Ana::loadFirstPage() {

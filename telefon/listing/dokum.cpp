@@ -1,6 +1,7 @@
 #include "telefon/listing/dokum.h"
 
 #include "core/file_io.h"
+#include "core/vcard_export.h"
 #include "telefon/ana/ana.h"
 #include "telefon/listing/kaydet.h"
 #include "telefon/listing/listing_widgets.h"
@@ -115,7 +116,10 @@ QWidget* Dokum::buildContacts() {
 }
 
 QWidget* Dokum::buildColumns() {
-    auto* frame = new QGroupBox(QStringLiteral("Kapsam"));
+    auto* frame = ui::named(new QGroupBox(QStringLiteral("Kapsam")), "Kapsam");
+    frame->setToolTip(QStringLiteral(
+        "Bu seçenekler yalnızca metin dökümü içindir: dosya adı \".vcf\" ile bitiyorsa seçilen "
+        "kişilerin dolu bilgilerinin tümü vCard olarak yazılır."));
     auto* grid = new QGridLayout(frame);
     for (std::size_t i = 0; i < columns_.size(); ++i) {
         const auto& box = kColumnBoxes[i];
@@ -238,13 +242,18 @@ void Dokum::writeListing() {
         MessageBox::critical(this, QStringLiteral("Hata"), kNoFolderText);
         return;
     }
+    const auto folder = adres1_->text().toStdString();
+    const auto name = yol1_->text().toStdString();
+    // A name ending in ".vcf" asks for the contacts themselves, every field, as a vCard file.
+    const bool vcard = marunda::isVcardFileName(name);
     const auto target =
-        marunda::listingTarget(adres1_->text().toStdString(), yol1_->text().toStdString());
+        vcard ? marunda::vcardTarget(folder, name) : marunda::listingTarget(folder, name);
     if (!listStillMatchesBook() || !confirmTarget(target)) {
         return;
     }
     const auto written =
-        marunda::writeListing(ana_.store(), selectedPages(), tickedColumns(), target);
+        vcard ? marunda::exportVcards(ana_.store(), selectedPages(), target)
+              : marunda::writeListing(ana_.store(), selectedPages(), tickedColumns(), target);
     if (!written) {
         const bool unwritable = written.error().code == marunda::ErrorCode::unwritable;
         MessageBox::critical(this, QStringLiteral("Hata"),
@@ -253,7 +262,7 @@ void Dokum::writeListing() {
     }
     Ana& ana = ana_;
     close();
-    ana.notice(QStringLiteral("Döküm Kaydedildi!"));
+    ana.notice(vcard ? QStringLiteral("vCard Kaydedildi!") : QStringLiteral("Döküm Kaydedildi!"));
 }
 
 void Dokum::reject() {

@@ -50,6 +50,7 @@ void Pass1::confirm() {
         accepted_ = true;
         ana_->show();
         close();
+        ana_->passwordPassed();
         return;
     }
     marunda::ui::MessageBox::critical(

@@ -287,6 +287,42 @@ private slots:
                  QStringList());
     }
 
+    // Every non-empty field, whatever "Kapsam" says, of the chosen contacts only; the same
+    // question before an existing file is replaced.
+    void vcfNameWritesTheChosenContactsAsVcards_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("existing");
+        QTest::newRow("new file") << "rehber.vcf" << false;
+        QTest::newRow("existing file, any case") << "Eski.VCF" << true;
+    }
+    void vcfNameWritesTheChosenContactsAsVcards() {
+        QFETCH(QString, name);
+        QFETCH(bool, existing);
+        QPointer<Dokum> window =
+            open({guitest::pageRecord(1), guitest::pageRecord(2), guitest::pageRecord(3)});
+        QVERIFY(in(window, "Kapsam")->toolTip().contains(".vcf"));
+        if (existing) {
+            folder_->write(name, "eski");
+            MessageBox::setNextAnswer(true);
+        }
+        selectRows({0, 2});
+        writeAs(name, folderPath());
+        QCOMPARE(lastMessage(), existing ? QString("Dosya Zaten Var: Böyle bir dosya zaten var, "
+                                                   "üstüne yazılsın mı?")
+                                         : QString());
+        QVERIFY(window.isNull() || !window->isVisible());
+        QCOMPARE(pano(), QString("vCard Kaydedildi!"));
+        const QByteArray written = folder_->read(name);
+        QVERIFY(written.startsWith("BEGIN:VCARD\r\nVERSION:3.0\r\n"));
+        QCOMPARE(written.count("BEGIN:VCARD"), 2);
+        for (const char* line : {"FN:name1\r\n", "FN:name3\r\n", "EMAIL;TYPE=INTERNET:email13\r\n",
+                                 "X-MARUNDA-VERGI-NO:taxNumber1\r\n"}) {
+            QVERIFY2(written.contains(line), line);
+        }
+        QVERIFY(!written.contains("name2"));
+        QCOMPARE(QDir(folderPath()).entryList({"*.txt"}), QStringList());
+    }
+
     void targetNameRules_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("folder");

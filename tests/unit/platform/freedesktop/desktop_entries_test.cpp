@@ -32,24 +32,25 @@ struct EntryKind {
     std::function<marunda::Result<void>()> remove;
     fs::path file; // under the temporary home
     bool executable;
+    bool opensFiles;
 };
 
-const Shortcut telefonItem{"telefon", "Marunda", {}, {}};
+const Shortcut telefonItem{"telefon", "Marunda", {}, {}, {"text/vcard", "text/x-vcard"}};
 
 std::vector<EntryKind> entryKinds() {
     return {
         {"program group item",
          [](const Shortcut& s) { return marunda::platform::createProgramGroup("Marunda", {s}); },
          [] { return marunda::platform::removeProgramGroup("Marunda", {telefonItem}); },
-         "data/applications/marunda-telefon.desktop", false},
+         "data/applications/marunda-telefon.desktop", false, true},
         {"desktop shortcut",
          [](const Shortcut& s) { return marunda::platform::createDesktopShortcut(s); },
          [] { return marunda::platform::removeDesktopShortcut("Marunda"); },
-         "Desktop/Marunda.desktop", true},
+         "Desktop/Marunda.desktop", true, true},
         {"logon entry",
          [](const Shortcut& s) { return marunda::platform::setLogonEntry("Zilora", s.target); },
          [] { return marunda::platform::removeLogonEntry("Zilora"); },
-         "config/autostart/Zilora.desktop", false},
+         "config/autostart/Zilora.desktop", false, false},
     };
 }
 
@@ -60,13 +61,29 @@ const char* const awkwardFolders[] = {
     "'tek tırnak'",    " önde boşluk",      "a=b %f %%",
 };
 
+// Files opened with an entry, named as a file manager may find them.
+const char* const openedFiles[] = {"/tmp/Kişiler, 1 $x.vcf", "/tmp/a'b \"c\".vcf"};
+
+// In single quotes for the shell.
+std::string shellWord(const std::string& text) {
+    std::string word = "'";
+    for (const char c : text) {
+        word += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    }
+    return word + "'";
+}
+
 // Launches the entry as GLib's desktops do (GNOME, Xfce, Cinnamon, MATE) with the small program
-// that reports how it was started standing in as `program`; its report, empty when it never ran
-// in its own folder.
-std::string launchedReport(const fs::path& entry, const fs::path& program) {
+// that reports how it was started standing in as `program`, opening `files` with it; its report,
+// empty when it never ran in its own folder.
+std::string launchedReport(const fs::path& entry, const fs::path& program, bool withFiles) {
     fs::create_directories(program.parent_path());
     fs::copy_file(marunda::programFolder() / STARTED_PROGRAM_FILE_NAME, program);
-    const std::string said = commandOutput("gio launch '" + entry.string() + "'");
+    std::string command = "gio launch " + shellWord(entry.string());
+    for (const char* file : openedFiles) {
+        command += withFiles ? " " + shellWord(file) : "";
+    }
+    const std::string said = commandOutput(command);
     const fs::path report = program.parent_path() / "started.txt";
     for (int tries = 0; tries < 200 && !fs::exists(report); ++tries) {
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
@@ -101,7 +118,16 @@ TEST(DesktopEntries, StartTheProgramInAnyFolderAndLeaveOthersAlone) {
 
             const std::string text = home.folder().read(file);
             EXPECT_EQ(validationFaults(file), "") << text;
-            EXPECT_NE(launchedReport(file, second.target), "") << text;
+            const std::string report = launchedReport(file, second.target, kind.opensFiles);
+            EXPECT_NE(report, "") << text;
+            for (const char* opened : openedFiles) {
+                EXPECT_EQ(report.find("argument [" + std::string(opened) + "]\n") !=
+                              std::string::npos,
+                          kind.opensFiles)
+                    << report;
+            }
+            EXPECT_EQ(entryValue(text, "MimeType"),
+                      kind.opensFiles ? "text/vcard;text/x-vcard;" : "");
             EXPECT_EQ(entryValue(text, "Type"), "Application");
             EXPECT_NE(entryValue(text, "Icon"), "");
             EXPECT_NE(entryValue(text, "Categories"), "");

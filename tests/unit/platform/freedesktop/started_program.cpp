@@ -1,6 +1,6 @@
 // Started by the tests: writes into its current folder who its parent is, how many files it
 // holds open, where its output goes and its arguments, so that the test sees it ran detached, in
-// its own folder, inheriting nothing.
+// its own folder, inheriting nothing, and got what it was handed.
 #include <filesystem>
 #include <fstream>
 #include <unistd.h>
