@@ -4,6 +4,7 @@
 #include "core/file_name.h"
 #include "installer/backup.h"
 #include "installer/file_copy.h"
+#include "installer/held_files.h"
 #include "installer/installation_log.h"
 #include "installer/medium.h"
 #include "installer/shortcuts.h"
@@ -135,6 +136,10 @@ RemovalReport removeInstallation(bool backup, const Progress& progress) {
     }
     const fs::path windowsFolder = platform::windowsFolder().value();
     const fs::path folder = pathFromUtf8(report.folder);
+    // All or nothing: one file held by a running program would leave links that point at nothing.
+    if (auto held = firstHeldFile(folder)) {
+        return stopped(RemovalStop::fileInUse, *held, report.folder);
+    }
     if (backup) {
         auto saved = backUpBook(folder);
         if (!saved) {

@@ -13,6 +13,7 @@ enum class RemovalStop {
     noWindowsFolder,
     backupFailed, // `detail`: what could not be saved; nothing was deleted
     deleteFailed, // `detail`: the file that could not be deleted (in use, perhaps)
+    fileInUse,    // `detail`: the file that a running program holds; nothing was deleted
 };
 
 struct RemovalReport {

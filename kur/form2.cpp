@@ -1,6 +1,7 @@
 #include "kur/form2.h"
 
 #include "installer/backup.h"
+#include "installer/held_files.h"
 #include "kur/texts.h"
 #include "ui/fonts.h"
 #include "ui/message_box.h"
@@ -27,6 +28,19 @@ QString earlierBackupText(const installer::RemovalReport& result) {
     return QStringLiteral("\n\nMasaüstünüzdeki \"%1\" klasöründe bulunan önceki yedeğiniz "
                           "silinmedi, \"%2\" adıyla aynı yerde saklandı.")
         .arg(fromUtf8(std::string(installer::kBackupFolder)), fromUtf8(result.earlierBackup));
+}
+
+// Names the file in use and the program to close; nothing was deleted, so the user may try again.
+QString fileInUseText(const installer::RemovalReport& result) {
+    const QString file = QDir::toNativeSeparators(fromUtf8(result.folder) + QLatin1Char('/') +
+                                                  fromUtf8(result.detail));
+    const QString program = fromUtf8(installer::programOfFile(result.detail));
+    const QString close = program.isEmpty()
+                              ? QStringLiteral("çalışan Marunda, Selvira ve Dorvex programlarını")
+                              : program + QStringLiteral(" programını");
+    return QStringLiteral("%1 dosyası şu anda kullanımda olduğu için hiçbir dosya silinmedi. "
+                          "Lütfen %2 kapatın ve Kaldır tuşuna yeniden basın.")
+        .arg(file, close);
 }
 
 } // namespace
@@ -118,6 +132,9 @@ bool Form2::report(const installer::RemovalReport& result) {
                                             "Dosyalarınızı kaybetmemeniz için hiçbir dosya "
                                             "silinmedi ve programı kaldırma işlemi durduruldu")
                                  .arg(QDir::toNativeSeparators(fromUtf8(result.detail))));
+        return false;
+    case RemovalStop::fileInUse:
+        MessageBox::critical(this, kCaption, fileInUseText(result));
         return false;
     case RemovalStop::deleteFailed:
         MessageBox::critical(this, kCaption,
