@@ -130,6 +130,24 @@ private slots:
         QCOMPARE(ended_->count(), 1);
     }
 
+    // Kur asks for the administrator; started without, it may not write the Windows folder, and
+    // says so before it makes anything.
+    void readOnlyWindowsFolderStopsBeforeAnything() {
+        if (qEnvironmentVariableIsEmpty("MARUNDA_WINDOWS_FOLDER_READ_ONLY")) {
+            QSKIP("needs the Windows folder read-only: gui.kur.read_only_windows_folder runs it so");
+        }
+        const QStringList before = QDir(home_->windowsFolder()).entryList(QDir::AllEntries);
+        MessageBox::setNextAnswer(true);
+        yukle(home_->path("Telefon"));
+        QCOMPARE(kurtest::messages().size(), 1);
+        QVERIFY2(kurtest::messages().first().startsWith(
+                     "Hata: Kur'un yönetici olarak çalıştırılması gerekiyor"),
+                 qPrintable(kurtest::messages().first()));
+        QVERIFY(!home_->exists("Telefon"));
+        QCOMPARE(QDir(home_->windowsFolder()).entryList(QDir::AllEntries), before);
+        QCOMPARE(ended_->count(), 1);
+    }
+
     // The Part's text where a program in use or a missing parent is the cause, sentences of
     // their own for a write-protected file and for a name that code page 1254 cannot hold.
     void stopsNameTheirCause() {
