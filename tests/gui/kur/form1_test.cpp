@@ -134,7 +134,8 @@ private slots:
     // says so before it makes anything.
     void readOnlyWindowsFolderStopsBeforeAnything() {
         if (qEnvironmentVariableIsEmpty("MARUNDA_WINDOWS_FOLDER_READ_ONLY")) {
-            QSKIP("needs the Windows folder read-only: gui.kur.read_only_windows_folder runs it so");
+            QSKIP(
+                "needs the Windows folder read-only: gui.kur.read_only_windows_folder runs it so");
         }
         const QStringList before = QDir(home_->windowsFolder()).entryList(QDir::AllEntries);
         MessageBox::setNextAnswer(true);
