@@ -11,17 +11,20 @@ namespace marunda::platform {
 
 namespace {
 
-bool elevated() {
+// Running with the administrator's rights that user account control gave on request: the user's
+// own, limited rights are then those of Explorer. (Where the user's own rights are the
+// administrator's, there is nothing to drop.)
+bool elevatedAboveTheUser() {
     HANDLE token = nullptr;
     if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token)) {
         return false;
     }
-    TOKEN_ELEVATION elevation{};
+    TOKEN_ELEVATION_TYPE type = TokenElevationTypeDefault;
     DWORD size = 0;
     const bool known =
-        GetTokenInformation(token, TokenElevation, &elevation, sizeof elevation, &size) != 0;
+        GetTokenInformation(token, TokenElevationType, &type, sizeof type, &size) != 0;
     CloseHandle(token);
-    return known && elevation.TokenIsElevated != 0;
+    return known && type == TokenElevationTypeFull;
 }
 
 // Owns one reference to a COM object.
@@ -107,8 +110,11 @@ bool startThroughDesktop(const std::filesystem::path& program) {
 
 } // namespace
 
+// Explorer tells the user itself when the program does not start, so that the shell's answer
+// only says the request was taken; a missing program is told here.
 Result<void> startAsUser(const std::filesystem::path& program) {
-    if (elevated()) {
+    std::error_code error;
+    if (elevatedAboveTheUser() && std::filesystem::is_regular_file(program, error)) {
         const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
         const bool started = startThroughDesktop(std::filesystem::absolute(program));
         if (SUCCEEDED(com)) {
@@ -118,7 +124,7 @@ Result<void> startAsUser(const std::filesystem::path& program) {
             return {};
         }
     }
-    // Not elevated, or no desktop shell to ask (a service, Wine): the caller's own rights.
+    // Not raised above the user (so under Wine), or no desktop to ask: the caller's own rights.
     return startDetached(program);
 }
 

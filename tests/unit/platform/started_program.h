@@ -12,14 +12,17 @@
 #include <string>
 #include <thread>
 
+using Starter = marunda::Result<void> (*)(const std::filesystem::path&);
+
 // Copies the small program that reports how it was started into `folder`, starts it detached
 // and returns its report; empty (and the test failed) when it did not start or never reported.
-inline std::string startedProgramReport(const std::filesystem::path& folder) {
+inline std::string startedProgramReport(const std::filesystem::path& folder,
+                                        Starter start = marunda::platform::startDetached) {
     namespace fs = std::filesystem;
     fs::create_directories(folder);
     const fs::path program = folder / STARTED_PROGRAM_FILE_NAME;
     fs::copy_file(marunda::programFolder() / STARTED_PROGRAM_FILE_NAME, program);
-    auto started = marunda::platform::startDetached(program);
+    auto started = start(program);
     if (!started) {
         ADD_FAILURE() << "not started: " << started.error().detail;
         return {};

@@ -48,8 +48,9 @@ TEST(InstallationOnWindows, InstallsAndRemovesThroughTheShell) {
                  [](int) {
                  }});
     ASSERT_EQ(report.stop, InstallStop::none);
-    // The stand-ins are no programs: only Zilora's start fails.
-    EXPECT_EQ(report.failed, std::vector<LaterStep>{LaterStep::startReminder});
+    // Zilora's stand-in is no program, but it is handed to the desktop's shell (the prefix's
+    // administrator runs with raised rights), which tells the user itself when a start fails.
+    EXPECT_TRUE(report.failed.empty());
 
     const fs::path windows = marunda::platform::windowsFolder().value();
     const fs::path desktop = marunda::platform::desktopFolder().value();
