@@ -136,16 +136,18 @@ RemovalReport removeInstallation(bool backup, const Progress& progress) {
     }
     const fs::path windowsFolder = platform::windowsFolder().value();
     const fs::path folder = pathFromUtf8(report.folder);
-    // All or nothing: one file held by a running program would leave links that point at nothing.
-    if (auto held = firstHeldFile(folder)) {
-        return stopped(RemovalStop::fileInUse, *held, report.folder);
-    }
     if (backup) {
         auto saved = backUpBook(folder);
         if (!saved) {
             return stopped(RemovalStop::backupFailed, saved.error().detail, report.folder);
         }
         report.earlierBackup = saved.value();
+    }
+    // All or nothing: one file held by a running program would leave links that point at nothing.
+    if (auto held = firstHeldFile(folder)) {
+        auto stop = stopped(RemovalStop::fileInUse, *held, report.folder);
+        stop.earlierBackup = report.earlierBackup;
+        return stop;
     }
     if (auto failed = deleteOwnFiles(folder)) {
         auto stop = stopped(RemovalStop::deleteFailed, *failed, report.folder);

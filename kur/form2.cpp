@@ -30,7 +30,8 @@ QString earlierBackupText(const installer::RemovalReport& result) {
         .arg(fromUtf8(std::string(installer::kBackupFolder)), fromUtf8(result.earlierBackup));
 }
 
-// Names the file in use and the program to close; nothing was deleted, so the user may try again.
+// Names the file that cannot go and the program to close; nothing was deleted, so the user may
+// try again.
 QString fileInUseText(const installer::RemovalReport& result) {
     const QString file = QDir::toNativeSeparators(fromUtf8(result.folder) + QLatin1Char('/') +
                                                   fromUtf8(result.detail));
@@ -38,9 +39,11 @@ QString fileInUseText(const installer::RemovalReport& result) {
     const QString close = program.isEmpty()
                               ? QStringLiteral("çalışan Marunda, Selvira ve Dorvex programlarını")
                               : program + QStringLiteral(" programını");
-    return QStringLiteral("%1 dosyası şu anda kullanımda olduğu için hiçbir dosya silinmedi. "
-                          "Lütfen %2 kapatın ve Kaldır tuşuna yeniden basın.")
-        .arg(file, close);
+    return QStringLiteral("%1 dosyası şu anda silinemediği (büyük olasılıkla kullanımda olduğu) "
+                          "için hiçbir dosya silinmedi. Lütfen %2 kapatın ve Kaldır tuşuna "
+                          "yeniden basın.")
+               .arg(file, close) +
+           earlierBackupText(result);
 }
 
 } // namespace

@@ -220,8 +220,9 @@ private:
         const QString said = removal();
         CloseHandle(held);
         QCOMPARE(said, "Marunda 1.7 Kur: " + QDir::toNativeSeparators(installed("Zilora")) +
-                           " dosyası şu anda kullanımda olduğu için hiçbir dosya silinmedi. "
-                           "Lütfen Selvira programını kapatın ve Kaldır tuşuna yeniden basın.");
+                           " dosyası şu anda silinemediği (büyük olasılıkla kullanımda olduğu) "
+                           "için hiçbir dosya silinmedi. Lütfen Selvira programını kapatın ve "
+                           "Kaldır tuşuna yeniden basın.");
         QVERIFY(QFile::exists(installed("Telefon")));
         QVERIFY(QFile::exists(target() + "/data.dat"));
         QVERIFY(QFile::exists(home_.shortcut()));

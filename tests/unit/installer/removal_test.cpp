@@ -136,7 +136,7 @@ TEST_F(RemovalTest, AStopBeforeDeletingDeletesNothing) {
          RemovalStop::backupFailed, utf8(root / kBackup / "Beni Oku.txt"), ""},
         {"no backup folder", [this] { root.write("desktop", ""); }, true, RemovalStop::backupFailed,
          "", ""},
-        {"the reminder runs, checked before the backup",
+        {"the reminder runs, after the backup",
          [this] { fake::state().held = {folder() / programName("Zilora")}; }, true,
          RemovalStop::fileInUse, programName("Zilora"), "Selvira"},
         {"the converter runs",
@@ -159,7 +159,7 @@ TEST_F(RemovalTest, AStopBeforeDeletingDeletesNothing) {
             EXPECT_EQ(programOfFile(report.detail), c.program) << c.what;
         }
         if (c.stop == RemovalStop::fileInUse) {
-            EXPECT_FALSE(root.exists("desktop")) << c.what;
+            EXPECT_EQ(root.exists(kBackup / "telefon.dat"), c.backup) << c.what;
         }
         EXPECT_EQ(root.read("Telefon/telefon.dat"), "book telefon.dat") << c.what;
         EXPECT_TRUE(fs::exists(folder() / programName("Telefon"))) << c.what;
