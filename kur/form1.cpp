@@ -2,6 +2,7 @@
 
 #include "core/cp1254.h"
 #include "kur/texts.h"
+#include "kur/zilora_ending.h"
 #include "platform/platform.h"
 #include "ui/drive_folder_picker.h"
 #include "ui/fonts.h"
@@ -152,6 +153,7 @@ void Form1::install() {
             // Painted now: the installation runs inside the click.
             cubuk_->repaint();
         }};
+    endZilora(text1_->text().trimmed());
     const auto report =
         installer::install({medium_, installer_, toUtf8(text1_->text().trimmed())}, events);
     const bool end = reportStop(report);

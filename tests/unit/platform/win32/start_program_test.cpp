@@ -5,9 +5,12 @@
 
 // Started detached, or as the user by an installer that may have the administrator's rights.
 TEST(StartDetached, RunsInItsFolderMinimizedWithFocus) {
-    for (const Starter start : {marunda::platform::startDetached, marunda::platform::startAsUser}) {
+    const Starter starters[] = {{}, [](const auto& program) {
+                                    return marunda::platform::startAsUser(program);
+                                }};
+    for (const auto& start : starters) {
         TempFolder dir;
-        auto report = startedProgramReport(dir / std::filesystem::path(u8"Başla, Işık"), start);
+        auto report = startedProgramReport(dir / std::filesystem::path(u8"Başla, Işık"), {}, start);
         EXPECT_EQ(report, "show 2\n");
     }
 }
