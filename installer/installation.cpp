@@ -3,11 +3,13 @@
 #include "converter/installation_conversion.h"
 #include "core/cp1254.h"
 #include "core/file_io.h"
+#include "core/file_name.h"
 #include "installer/file_copy.h"
 #include "installer/installation_log.h"
 #include "installer/medium.h"
 #include "installer/shortcuts.h"
 #include "installer/utf8_path.h"
+#include "installer/windows_folder_check.h"
 #include "installer/write_failure.h"
 #include "platform/platform.h"
 
@@ -145,7 +147,8 @@ std::vector<LaterStep> registerPrograms(const fs::path& target, const fs::path& 
         failed.push_back(LaterStep::desktopShortcut);
     }
     progress(100);
-    if (!platform::startDetached(reminderProgram(target))) {
+    // Kur may run with the administrator's rights; the reminder gets the user's own.
+    if (!platform::startAsUser(reminderProgram(target))) {
         failed.push_back(LaterStep::startReminder);
     }
     return failed;
@@ -162,6 +165,9 @@ InstallReport install(const InstallPlan& plan, const InstallEvents& events) {
         return stopped(InstallStop::noWindowsFolder, windowsFolder.error().detail);
     }
     const fs::path& w = windowsFolder.value();
+    if (!windowsFolderWritable(w)) {
+        return stopped(InstallStop::windowsFolderReadOnly, pathText(w));
+    }
     // Before the target is looked at: a 1.6 book is converted even if the user then stops.
     convertOldInstallation(w, events);
 

@@ -25,13 +25,14 @@ struct InstallEvents {
 };
 
 enum class InstallStop {
-    none,              // installed; `failed` names the later steps that could not be done
-    missingSources,    // `detail`: the first source missing from the medium
-    noWindowsFolder,   // the folder of the logs cannot be had
-    nameNotInCodePage, // the name holds letters that code page 1254 (the log's) cannot hold
-    unusableFolder,    // the name cannot be logged, is not a full path, or is a file
-    declined,          // the user would not have the folder created
-    folderNotCreated,  // `cause`: why
+    none,                  // installed; `failed` names the later steps that could not be done
+    missingSources,        // `detail`: the first source missing from the medium
+    noWindowsFolder,       // the folder of the logs cannot be had
+    windowsFolderReadOnly, // `detail`: the folder of the logs, which this user may not write
+    nameNotInCodePage,     // the name holds letters that code page 1254 (the log's) cannot hold
+    unusableFolder,        // the name cannot be logged, is not a full path, or is a file
+    declined,              // the user would not have the folder created
+    folderNotCreated,      // `cause`: why
     logNotWritten,
     copyFailed, // `detail`: the file that could not be copied; `cause`: why
 };

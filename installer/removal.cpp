@@ -4,6 +4,7 @@
 #include "core/file_name.h"
 #include "installer/backup.h"
 #include "installer/file_copy.h"
+#include "installer/held_files.h"
 #include "installer/installation_log.h"
 #include "installer/medium.h"
 #include "installer/shortcuts.h"
@@ -141,6 +142,12 @@ RemovalReport removeInstallation(bool backup, const Progress& progress) {
             return stopped(RemovalStop::backupFailed, saved.error().detail, report.folder);
         }
         report.earlierBackup = saved.value();
+    }
+    // All or nothing: one file held by a running program would leave links that point at nothing.
+    if (auto held = firstHeldFile(folder)) {
+        auto stop = stopped(RemovalStop::fileInUse, *held, report.folder);
+        stop.earlierBackup = report.earlierBackup;
+        return stop;
     }
     if (auto failed = deleteOwnFiles(folder)) {
         auto stop = stopped(RemovalStop::deleteFailed, *failed, report.folder);

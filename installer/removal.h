@@ -13,6 +13,8 @@ enum class RemovalStop {
     noWindowsFolder,
     backupFailed, // `detail`: what could not be saved; nothing was deleted
     deleteFailed, // `detail`: the file that could not be deleted (in use, perhaps)
+    fileInUse,    // `detail`: a file that cannot go now (a running program holds it); nothing was
+                  // deleted, the backup asked for was made
 };
 
 struct RemovalReport {

@@ -34,6 +34,21 @@ QString nameNotInCodePageText(const QString& folder) {
         .arg(QDir::toNativeSeparators(folder), QString::fromUcs4(&shown, 1));
 }
 
+// Nothing was changed; on Windows the folder takes the administrator's rights, which Kur asks for
+// when started, so a refusal there means it was started some other way.
+QString windowsFolderReadOnlyText(const QString& folder) {
+    if (platform::windowsFolderNeedsAdministrator()) {
+        return QStringLiteral("Kur'un yönetici olarak çalıştırılması gerekiyor: kurulum bilgileri "
+                              "Windows klasörüne (%1) yazılacak, ancak bu klasöre yazma izniniz "
+                              "yok. Hiçbir şey değiştirilmedi. Lütfen Kur'u sağ tıklayıp "
+                              "\"Yönetici olarak çalıştır\" komutuyla yeniden çalıştırın")
+            .arg(folder);
+    }
+    return QStringLiteral("Kurulum bilgilerinin tutulacağı %1 klasörüne yazma izniniz yok. "
+                          "Hiçbir şey değiştirilmedi")
+        .arg(folder);
+}
+
 QString folderNotCreatedText(const QString& folder, WriteCause cause) {
     const QString failed = QStringLiteral("\"%1\" dizini oluşturulamadı").arg(folder);
     switch (cause) {
@@ -172,6 +187,10 @@ bool Form1::reportStop(const installer::InstallReport& report) {
             this, kErrorTitle,
             QStringLiteral("Kurulum bilgilerinin tutulacağı %1 klasörü oluşturulamadı")
                 .arg(detail));
+        return true;
+    case InstallStop::windowsFolderReadOnly:
+        MessageBox::critical(this, kErrorTitle,
+                             windowsFolderReadOnlyText(QDir::toNativeSeparators(detail)));
         return true;
     case InstallStop::nameNotInCodePage:
         MessageBox::critical(this, kErrorTitle, nameNotInCodePageText(detail));

@@ -1,6 +1,7 @@
 #include "kur/form2.h"
 
 #include "installer/backup.h"
+#include "installer/held_files.h"
 #include "kur/texts.h"
 #include "kur/zilora_ending.h"
 #include "ui/fonts.h"
@@ -28,6 +29,22 @@ QString earlierBackupText(const installer::RemovalReport& result) {
     return QStringLiteral("\n\nMasaüstünüzdeki \"%1\" klasöründe bulunan önceki yedeğiniz "
                           "silinmedi, \"%2\" adıyla aynı yerde saklandı.")
         .arg(fromUtf8(std::string(installer::kBackupFolder)), fromUtf8(result.earlierBackup));
+}
+
+// Names the file that cannot go and the program to close; nothing was deleted, so the user may
+// try again.
+QString fileInUseText(const installer::RemovalReport& result) {
+    const QString file = QDir::toNativeSeparators(fromUtf8(result.folder) + QLatin1Char('/') +
+                                                  fromUtf8(result.detail));
+    const QString program = fromUtf8(installer::programOfFile(result.detail));
+    const QString close = program.isEmpty()
+                              ? QStringLiteral("çalışan Marunda, Selvira ve Dorvex programlarını")
+                              : program + QStringLiteral(" programını");
+    return QStringLiteral("%1 dosyası şu anda silinemediği (büyük olasılıkla kullanımda olduğu) "
+                          "için hiçbir dosya silinmedi. Lütfen %2 kapatın ve Kaldır tuşuna "
+                          "yeniden basın.")
+               .arg(file, close) +
+           earlierBackupText(result);
 }
 
 } // namespace
@@ -120,6 +137,9 @@ bool Form2::report(const installer::RemovalReport& result) {
                                             "Dosyalarınızı kaybetmemeniz için hiçbir dosya "
                                             "silinmedi ve programı kaldırma işlemi durduruldu")
                                  .arg(QDir::toNativeSeparators(fromUtf8(result.detail))));
+        return false;
+    case RemovalStop::fileInUse:
+        MessageBox::critical(this, kCaption, fileInUseText(result));
         return false;
     case RemovalStop::deleteFailed:
         MessageBox::critical(this, kCaption,

@@ -68,6 +68,19 @@ Result<void> removeLogonEntry(std::string_view name);
 Result<void> startDetached(const std::filesystem::path& program,
                            const std::vector<std::string>& arguments = {});
 
+// Whether `file` could be deleted now: not held open by a program that forbids it, nor, where
+// the system keeps a running program's file, run. A missing file can. Changes nothing.
+bool deletable(const std::filesystem::path& file);
+
+// Starts `program` as startDetached does, but as the user who is logged on: a program started by
+// an installer that runs with the administrator's rights must not inherit them. Where the system
+// offers no way to drop them, it starts with the caller's rights.
+Result<void> startAsUser(const std::filesystem::path& program);
+
+// Whether writing the Windows folder takes the administrator's rights (on Windows; elsewhere it
+// is a folder of the user's own).
+bool windowsFolderNeedsAdministrator();
+
 // The volumes to choose a folder on, in a stable order.
 std::vector<Volume> volumes();
 // Whether the volume at `root` can be read now (a drive without its medium cannot).

@@ -19,9 +19,22 @@ struct Sound {
     std::function<QByteArray()> make;
 };
 
+// A program's icon file: drawn anew at each of its sizes.
+struct IconFile {
+    QString file;
+    std::function<QImage(int)> draw;
+};
+
 // Every drawing file adds its pictures to this list.
 std::vector<Artwork> anaArtwork();
 std::vector<Artwork> iconArtwork();
 std::vector<Artwork> aboutArtwork();
 std::vector<Artwork> cakeArtwork();
 std::vector<Sound> soundArtwork();
+
+// The programs' icons as drawn at any size.
+QImage telefonIcon(int size);
+QImage ziloraIcon(int size);
+std::vector<IconFile> iconFiles();
+// An .ico file holding the drawing at 16, 24, 32, 48 and 256 pixels.
+QByteArray icoFile(const std::function<QImage(int)>& draw);

@@ -148,6 +148,10 @@ QImage drawIcon(int s) {
 
 } // namespace
 
+QImage ziloraIcon(int size) {
+    return drawIcon(size);
+}
+
 std::vector<Artwork> cakeArtwork() {
     std::vector<Artwork> pictures{{QStringLiteral("pasta.png"), drawPasta}};
     for (int size : {16, 32, 48}) {

@@ -31,6 +31,13 @@ int main(int argc, char** argv) {
             return 1;
         }
     }
+    for (const IconFile& icon : iconFiles()) {
+        QFile file(out.filePath(icon.file));
+        if (!file.open(QIODevice::WriteOnly) || file.write(icoFile(icon.draw)) < 0) {
+            std::fprintf(stderr, "cannot write %s\n", qPrintable(icon.file));
+            return 1;
+        }
+    }
     for (const Sound& sound : soundArtwork()) {
         QFile file(out.filePath(sound.file));
         if (!file.open(QIODevice::WriteOnly) || file.write(sound.make()) < 0) {

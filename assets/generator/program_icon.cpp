@@ -51,6 +51,10 @@ QImage drawIcon(int s) {
 
 } // namespace
 
+QImage telefonIcon(int size) {
+    return drawIcon(size);
+}
+
 std::vector<Artwork> iconArtwork() {
     std::vector<Artwork> icons;
     for (int size : {16, 32, 48}) {

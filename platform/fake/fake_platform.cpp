@@ -128,6 +128,14 @@ Result<void> startDetached(const std::filesystem::path& program, const std::vect
     return called;
 }
 
+Result<void> startAsUser(const std::filesystem::path& program) {
+    return startDetached(program);
+}
+
+bool windowsFolderNeedsAdministrator() {
+    return false;
+}
+
 std::vector<Volume> volumes() {
     fake::state().calls.emplace_back("volumes");
     return fake::state().volumes;
@@ -149,6 +157,10 @@ std::filesystem::path volumeOf(const std::filesystem::path& folder) {
         }
     }
     return best;
+}
+
+bool deletable(const std::filesystem::path& file) {
+    return !fake::state().held.contains(file);
 }
 
 bool fileNamesIgnoreCase() {

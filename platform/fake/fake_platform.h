@@ -24,6 +24,7 @@ struct State {
     std::vector<std::filesystem::path> started; // in the order of the calls
     std::vector<Volume> volumes;
     bool namesIgnoreCase = false;
+    std::set<std::filesystem::path> held; // files that deletable() refuses
     // Names of the functions that fail from now on, e.g. "setLogonEntry".
     std::set<std::string, std::less<>> failing;
     // The functions called, in order.

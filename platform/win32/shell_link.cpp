@@ -63,9 +63,10 @@ HRESULT saveLink(const std::filesystem::path& file, const Shortcut& shortcut) {
     link->SetPath(target.c_str());
     // Our programs find their files in the current folder, as when started from their own.
     link->SetWorkingDirectory(target.parent_path().c_str());
-    if (!shortcut.icon.empty()) {
-        link->SetIconLocation(std::filesystem::absolute(shortcut.icon).c_str(), 0);
-    }
+    // Named even when it is the target's own, so that the link shows it when the target is gone
+    // or its drive not ready.
+    const auto icon = shortcut.icon.empty() ? target : std::filesystem::absolute(shortcut.icon);
+    link->SetIconLocation(icon.c_str(), 0);
     ComPointer<IPersistFile> persist;
     result = link->QueryInterface(IID_IPersistFile, persist.out());
     return FAILED(result) ? result : persist->Save(file.c_str(), TRUE);

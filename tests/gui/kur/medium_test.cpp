@@ -16,6 +16,7 @@
 #include <QRadioButton>
 
 #ifdef _WIN32
+#include "program_resources.h"
 #include "run_key_reader.h"
 #include "shell_link_reader.h"
 
@@ -132,16 +133,22 @@ private:
                          "kurulmuştur"));
     }
 
-    void remove() {
+    // The removal with a backup, through Kur's windows; what Kur said last.
+    QString removal() {
         auto windows = start(fsPath(medium()), fsPath(kur()));
-        QVERIFY(windows.form3);
+        if (!windows.form3) {
+            return {};
+        }
         guitest::control<QRadioButton>(windows.form3.get(), "Option1")->setChecked(true);
         guitest::click(guitest::control(windows.form3.get(), "Command1"));
         MessageBox::setNextAnswer(true);
         guitest::click(guitest::control(windows.form3->form2(), "Command1"));
-        QCOMPARE(kurtest::messages().last(),
-                 QString("Marunda 1.7 Kur: Marunda 1.7 Programı bilgisayarınızdan başarıyla "
-                         "kaldırılmıştır"));
+        return kurtest::messages().last();
+    }
+
+    void remove() {
+        QCOMPARE(removal(), QString("Marunda 1.7 Kur: Marunda 1.7 Programı bilgisayarınızdan "
+                                    "başarıyla kaldırılmıştır"));
     }
 
     void reinstall() {
@@ -178,6 +185,7 @@ private:
               installed("Donusturucu") }};
         for (const auto& [name, program] : items) {
             QCOMPARE(readLink(group / name).itemPath, path(program));
+            QCOMPARE(readLink(group / name).icon, path(program) + L",0");
         }
         QCOMPARE(readLink(fsPath(home_.shortcut())).itemPath, path(installed("Telefon")));
         QCOMPARE(runValue(HKEY_LOCAL_MACHINE, "Zilora") + runValue(HKEY_CURRENT_USER, "Zilora"),
@@ -197,6 +205,51 @@ private:
         }
 #endif
     }
+
+#ifdef _WIN32
+    // Each program's icon and version, and the administrator asked for by Kur and its copy alone.
+    void checkResources() {
+        const struct {
+            QString file;
+            const wchar_t* description;
+            bool administrator;
+        } programs[] = {
+            {installed("Telefon"), L"Marunda telefon rehberi", false},
+            {installed("Zilora"), L"Marunda doğum günü hatırlatıcısı", false},
+            {installed("Donusturucu"), L"Marunda 1.6 kayıt dönüştürücüsü", false},
+            {kur(), L"Marunda kurulum ve kaldırma programı", true},
+            {home_.inWindows("Telefon_Kur_17.exe"), L"Marunda kurulum ve kaldırma programı", true},
+        };
+        for (const auto& program : programs) {
+            const auto found = readResources(fsPath(program.file));
+            const QByteArray what = program.file.toUtf8();
+            QCOMPARE(found.icons, (std::vector<int>{16, 24, 32, 48, 0}));
+            QVERIFY2(found.product == L"Marunda" && found.version == L"1.7" &&
+                         found.description == program.description &&
+                         found.fileVersionMs == MAKELONG(7, 1),
+                     what);
+            const bool asks = found.manifest.find("\"requireAdministrator\"") != std::string::npos;
+            QVERIFY2(asks == program.administrator, what);
+        }
+    }
+
+    // A program's file held open: the removal deletes nothing and names the program to close.
+    void checkRemovalWaitsForAHeldFile() {
+        const HANDLE held = CreateFileW(fsPath(installed("Zilora")).c_str(), GENERIC_READ,
+                                        FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+        QVERIFY(held != INVALID_HANDLE_VALUE);
+        const QString said = removal();
+        CloseHandle(held);
+        QCOMPARE(said, "Marunda 1.7 Kur: " + QDir::toNativeSeparators(installed("Zilora")) +
+                           " dosyası şu anda silinemediği (büyük olasılıkla kullanımda olduğu) "
+                           "için hiçbir dosya silinmedi. Lütfen Selvira programını kapatın ve "
+                           "Kaldır tuşuna yeniden basın.");
+        QVERIFY(QFile::exists(installed("Telefon")));
+        QVERIFY(QFile::exists(target() + "/data.dat"));
+        QVERIFY(QFile::exists(home_.shortcut()));
+        QVERIFY(QFile::exists(home_.inWindows("Marunda_17.log")));
+    }
+#endif
 
     // Each program started from its folder: Telefon writes its first-run files; the
     // uninstaller's copy, with nothing of the installation beside it, runs until it is ended.
@@ -246,6 +299,10 @@ private slots:
         }
         checkRegistered();
         checkPrograms();
+#ifdef _WIN32
+        checkResources();
+        checkRemovalWaitsForAHeldFile();
+#endif
 
         remove();
         QVERIFY(!QFile::exists(target()));

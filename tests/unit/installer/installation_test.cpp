@@ -181,7 +181,8 @@ TEST_F(InstallerTest, FailedCopyStopsAndLaterFailuresAreNamed) {
 }
 
 #ifdef __linux__
-// Volumes that refuse, for real: the stop names the cause, not a program in use.
+// Volumes that refuse, for real: the stop names the cause, not a program in use. A Windows folder
+// that may not be written stops Kur before it makes anything.
 TEST_F(InstallerTest, VolumesThatRefuseAreNamedAsSuch) {
     root.write("medium/dosya1.dat", std::string(256 * 1024, 'x'));
     const struct {
@@ -189,17 +190,20 @@ TEST_F(InstallerTest, VolumesThatRefuseAreNamedAsSuch) {
         std::function<bool()> mountIt;
         InstallStop stop;
         WriteCause cause;
+        bool targetThere;
     } cases[] = {
+        {"a read-only Windows folder", [this] { return ownmounts::readOnly(root / "windows"); },
+         InstallStop::windowsFolderReadOnly, WriteCause::unknown, false},
         {"a read-only parent", [this] { return ownmounts::readOnly(root / "medium"); },
-         InstallStop::folderNotCreated, WriteCause::notPermitted},
+         InstallStop::folderNotCreated, WriteCause::notPermitted, false},
         {"a read-only folder",
          [this] {
              fs::create_directories(folder("medium/Telefon"));
              return ownmounts::readOnly(root / "medium");
          },
-         InstallStop::copyFailed, WriteCause::notPermitted},
+         InstallStop::copyFailed, WriteCause::notPermitted, true},
         {"a full volume", [this] { return ownmounts::smallVolume(folder("medium/Telefon"), 64); },
-         InstallStop::copyFailed, WriteCause::noSpace},
+         InstallStop::copyFailed, WriteCause::noSpace, true},
     };
     for (const auto& c : cases) {
         const int result = ownmounts::inChild([&] {
@@ -214,7 +218,9 @@ TEST_F(InstallerTest, VolumesThatRefuseAreNamedAsSuch) {
         }
         EXPECT_EQ(result, int(c.stop) * 10 + int(c.cause)) << c.what;
         EXPECT_FALSE(root.exists("windows/Marunda_17.log")) << c.what;
+        EXPECT_EQ(fs::exists(folder("medium/Telefon")), c.targetThere) << c.what;
     }
+    EXPECT_TRUE(fs::is_empty(root / "windows"));
 }
 #endif
 

@@ -1,6 +1,7 @@
 #include "installer_fixture.h"
 
 #include "installer/backup.h"
+#include "installer/held_files.h"
 #ifdef __linux__
 #include "own_mounts.h"
 #endif
@@ -18,6 +19,8 @@ const fs::path kBackup = fs::path("desktop") / pathFromUtf8("Marunda Kayıt Dosy
 const std::string kReadMeBytes = "Bu klas\xF6rdeki dosyalar\xFD kullanmak i\xE7in, Marunda "
                                  "program\xFDn\xFD kurduktan sonra program\xFDn oldu\xF0u "
                                  "klas\xF6re kopyalay\xFDn\r\n";
+
+const std::string kLibrary = "libmarunda_ui" + std::string(kLibrarySuffix);
 
 } // namespace
 
@@ -114,28 +117,49 @@ TEST_F(RemovalTest, ForeignFilesSurviveAndKeepTheFolder) {
     expectNothingOfOursLeft();
 }
 
-// A backup that cannot be made deletes nothing.
-TEST_F(RemovalTest, FailingBackupStopsBeforeAnythingIsDeleted) {
+// A backup that cannot be made, or a file that a running program holds, deletes nothing; a held
+// program is named for the user to close.
+TEST_F(RemovalTest, AStopBeforeDeletingDeletesNothing) {
     const struct {
         const char* what;
         std::function<void()> breakIt;
+        bool backup;
+        RemovalStop stop;
         std::string detail;
+        std::string program;
     } cases[] = {
         {"a data file cannot be copied",
-         [this] { fs::create_directories(root / kBackup / "bilgi.dat"); },
-         utf8(folder() / "bilgi.dat")},
+         [this] { fs::create_directories(root / kBackup / "bilgi.dat"); }, true,
+         RemovalStop::backupFailed, utf8(folder() / "bilgi.dat"), ""},
         {"the read-me cannot be written",
-         [this] { fs::create_directories(root / kBackup / "Beni Oku.txt"); },
-         utf8(root / kBackup / "Beni Oku.txt")},
-        {"no backup folder", [this] { root.write("desktop", ""); }, ""},
+         [this] { fs::create_directories(root / kBackup / "Beni Oku.txt"); }, true,
+         RemovalStop::backupFailed, utf8(root / kBackup / "Beni Oku.txt"), ""},
+        {"no backup folder", [this] { root.write("desktop", ""); }, true, RemovalStop::backupFailed,
+         "", ""},
+        {"the reminder runs, after the backup",
+         [this] { fake::state().held = {folder() / programName("Zilora")}; }, true,
+         RemovalStop::fileInUse, programName("Zilora"), "Selvira"},
+        {"the converter runs",
+         [this] { fake::state().held = {folder() / programName("Donusturucu")}; }, false,
+         RemovalStop::fileInUse, programName("Donusturucu"), "Dorvex"},
+        {"a library is held", [this] { fake::state().held = {folder() / kLibrary}; }, false,
+         RemovalStop::fileInUse, kLibrary, ""},
+        {"the book is held, the last file asked",
+         [this] { fake::state().held = {folder() / "telefon.tmp"}; }, false, RemovalStop::fileInUse,
+         "telefon.tmp", ""},
     };
     for (const auto& c : cases) {
         fs::remove_all(root / "desktop");
+        fake::state().held.clear();
         c.breakIt();
-        const auto report = remove(true);
-        EXPECT_EQ(report.stop, RemovalStop::backupFailed) << c.what;
+        const auto report = remove(c.backup);
+        EXPECT_EQ(report.stop, c.stop) << c.what;
         if (!c.detail.empty()) {
             EXPECT_EQ(report.detail, c.detail) << c.what;
+            EXPECT_EQ(programOfFile(report.detail), c.program) << c.what;
+        }
+        if (c.stop == RemovalStop::fileInUse) {
+            EXPECT_EQ(root.exists(kBackup / "telefon.dat"), c.backup) << c.what;
         }
         EXPECT_EQ(root.read("Telefon/telefon.dat"), "book telefon.dat") << c.what;
         EXPECT_TRUE(fs::exists(folder() / programName("Telefon"))) << c.what;

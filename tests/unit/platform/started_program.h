@@ -8,20 +8,25 @@
 #include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <string>
 #include <thread>
 #include <vector>
 
+// How the program is started: detached by default.
+using Starter = std::function<marunda::Result<void>(const std::filesystem::path&)>;
+
 // Copies the small program that reports how it was started into `folder`, starts it detached
 // and returns its report; empty (and the test failed) when it did not start or never reported.
 inline std::string startedProgramReport(const std::filesystem::path& folder,
-                                        const std::vector<std::string>& arguments = {}) {
+                                        const std::vector<std::string>& arguments = {},
+                                        const Starter& start = {}) {
     namespace fs = std::filesystem;
     fs::create_directories(folder);
     const fs::path program = folder / STARTED_PROGRAM_FILE_NAME;
     fs::copy_file(marunda::programFolder() / STARTED_PROGRAM_FILE_NAME, program);
-    auto started = marunda::platform::startDetached(program, arguments);
+    auto started = start ? start(program) : marunda::platform::startDetached(program, arguments);
     if (!started) {
         ADD_FAILURE() << "not started: " << started.error().detail;
         return {};

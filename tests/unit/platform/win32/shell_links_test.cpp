@@ -49,6 +49,7 @@ TEST(ShellLinks, ProgramGroupLinksStartTheirTargetsAndGoWithoutTheirNeighbours) 
     EXPECT_EQ(readLink(groupFolder / "Marunda.lnk").itemPath, (folder / "Telefon.exe").wstring());
     EXPECT_EQ(readLink(groupFolder / "Marunda.lnk").folder, folder.wstring());
     EXPECT_EQ(readLink(kaldir).itemPath, (folder / "Kur.exe").wstring());
+    EXPECT_EQ(readLink(kaldir).icon, (folder / "Kur.exe").wstring() + L",0") << "its own icon";
 
     std::ofstream(groupFolder / "foreign.lnk") << "theirs";
     ASSERT_TRUE(marunda::platform::removeProgramGroup(group, items));

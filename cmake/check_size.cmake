@@ -1,0 +1,15 @@
+# Fails when the files under FOLDER take more than LIMIT bytes together.
+#   cmake -DFOLDER=... -DLIMIT=... -P check_size.cmake
+file(GLOB_RECURSE files LIST_DIRECTORIES false ${FOLDER}/*)
+if(NOT files)
+    message(FATAL_ERROR "${FOLDER} is empty or missing")
+endif()
+set(total 0)
+foreach(file ${files})
+    file(SIZE ${file} size)
+    math(EXPR total "${total} + ${size}")
+endforeach()
+message(STATUS "${FOLDER}: ${total} bytes, limit ${LIMIT}")
+if(total GREATER LIMIT)
+    message(FATAL_ERROR "${FOLDER} takes ${total} bytes, more than its limit of ${LIMIT}")
+endif()
