@@ -123,7 +123,7 @@ Result<std::vector<std::string>> scanBirthdays(const RecordStore& store,
     int lastPage = counter.value() - 1;
     // A torn last record (an interrupted save) is greeted as Telefon's start-up counts and shows
     // it: completed with blanks, however far the counter lags behind it. Only in memory.
-    if (const auto size = fileSize(store.file(kBookFile)).valueOr(0); size % kRecordSize != 0) {
+    if (const auto size = store.bookSize().valueOr(0); size % kRecordSize != 0) {
         lastPage = std::max(lastPage, pagesOnDisk(size));
     }
     std::vector<std::string> names;

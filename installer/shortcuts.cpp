@@ -7,19 +7,19 @@ namespace fs = std::filesystem;
 
 std::vector<platform::Shortcut> groupItems(const fs::path& folder, const fs::path& windowsFolder) {
     return {
-        {"telefon", "Marunda", folder / programName("Telefon"), {}},
+        {"telefon", "Marunda", folder / programName(platform::kTelefon), {}},
         {"kaldir", "Programı Kaldır", windowsFolder / uninstallerName(), {}},
         {"zilora", "Selvira", reminderProgram(folder), {}},
-        {"donusturucu", "Dorvex", folder / programName("Donusturucu"), {}},
+        {"donusturucu", "Dorvex", folder / programName(platform::kDonusturucu), {}},
     };
 }
 
 platform::Shortcut desktopShortcut(const fs::path& folder) {
-    return {"telefon", std::string(kDesktopCaption), folder / programName("Telefon"), {}};
+    return {"telefon", std::string(kDesktopCaption), folder / programName(platform::kTelefon), {}};
 }
 
 fs::path reminderProgram(const fs::path& folder) {
-    return folder / programName("Zilora");
+    return folder / programName(platform::kZilora);
 }
 
 } // namespace marunda::installer

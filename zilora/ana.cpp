@@ -1,6 +1,7 @@
 #include "zilora/ana.h"
 
 #include "platform/platform.h"
+#include "platform/program_files.h"
 #include "ui/message_box.h"
 #include "ui/notification_area.h"
 #include "zilora/menu_on_release.h"
@@ -14,12 +15,6 @@
 
 namespace marunda::zilora {
 namespace {
-
-#ifdef _WIN32
-constexpr const char* kTelefonProgram = "Telefon.exe";
-#else
-constexpr const char* kTelefonProgram = "Telefon";
-#endif
 
 // How often to look for a notification area that was not there at start (at logon the
 // desktop may bring it up after Zilora).
@@ -98,7 +93,7 @@ void Ana::trayActivated(QSystemTrayIcon::ActivationReason reason) {
 }
 
 void Ana::startTelefon() {
-    const auto program = platform::findSibling(folder_, kTelefonProgram);
+    const auto program = platform::findSibling(folder_, platform::programName(platform::kTelefon));
     if (program && platform::startDetached(*program)) {
         return;
     }
