@@ -9,19 +9,9 @@
 #include <string_view>
 #include <vector>
 
-// Who has a birthday today: the reminder's scan over the book and the texts of its greeting.
+// Who has a birthday today or in the days ahead: the reminder's scans over the book and the texts
+// of its greeting.
 namespace marunda {
-
-// A day as its key is written: day "/" month "/", decimal without leading zeros ("7/12/").
-std::string dayKey(unsigned day, unsigned month);
-
-// The stored birthday up to and including its second "/", looked for within the field only.
-// None when the field begins with a blank or "?", or holds fewer than two "/".
-std::optional<std::string_view> recordDayKey(std::string_view birthday);
-
-// The keys greeted on `today`: its own, and in a year without 29 February, 29/2/ on the 28th,
-// so that such a birthday is not passed over three years in four.
-std::vector<std::string> greetedKeys(std::chrono::year_month_day today);
 
 // The name as greeted: the stored name (code page 1254) up to its first run of five blanks,
 // in UTF-8.
@@ -38,6 +28,26 @@ std::string personLine(std::string_view displayName);
 std::string personLine(std::string_view displayName, std::string_view shown);
 // The line that stands for `count` people whose lines did not fit, indented as a person's.
 std::string othersLine(int count);
+
+// The longest look ahead the upcoming list offers, in days.
+inline constexpr int kMaxDaysAhead = 60;
+
+// A birthday within the days ahead: on `date` (this time round), `daysLeft` days after today.
+struct UpcomingBirthday {
+    int page = 0;
+    std::string name; // as greeted
+    std::chrono::year_month_day date;
+    int daysLeft = 0;
+    std::optional<int> age; // the age reached then; none without a year, or before the first
+};
+
+// The birthdays of pages 1 to counter - 1 from `today` to `daysAhead` days later (0 to
+// kMaxDaysAhead; beyond is cut), by days left and then page. A day counts as the greeting counts
+// it: the stored text up to its second "/" must read day "/" month "/" exactly, and 29 February
+// falls on the 28th in a common year. The age needs a year of four digits after the day key.
+// The book is read as by scanBirthdays.
+Result<std::vector<UpcomingBirthday>>
+upcomingBirthdays(const RecordStore& store, std::chrono::year_month_day today, int daysAhead);
 
 // The display names of pages 1 to counter - 1 whose birthday is greeted today, in page order:
 // the counter from bilgi.dat, then those pages of telefon.dat from one opening, in large blocks.

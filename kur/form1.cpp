@@ -3,6 +3,7 @@
 #include "core/cp1254.h"
 #include "folder_picker/drive_folder_picker.h"
 #include "kur/texts.h"
+#include "kur/zilora_ending.h"
 #include "platform/platform.h"
 #include "ui/fonts.h"
 #include "ui/message_box.h"
@@ -137,6 +138,7 @@ void Form1::install() {
             // Painted now: the installation runs inside the click.
             cubuk_->repaint();
         }};
+    endZilora(text1_->text().trimmed());
     const auto report =
         installer::install({medium_, installer_, text1_->text().trimmed().toStdString()}, events);
     const bool end = reportStop(report);

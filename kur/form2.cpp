@@ -2,6 +2,7 @@
 
 #include "installer/backup.h"
 #include "kur/texts.h"
+#include "kur/zilora_ending.h"
 #include "ui/fonts.h"
 #include "ui/message_box.h"
 #include "ui/progress_bar.h"
@@ -78,6 +79,7 @@ void Form2::removeInstallation() {
         this, kCaption,
         QStringLiteral("Telefon kayıtlarınızın tutulduğu dosyaların yedeğinin alınmasını istiyor "
                        "musunuz?"));
+    endInstalledZilora();
     const auto result = installer::removeInstallation(backup, [this](int value) {
         cubuk_->setValue(value);
         cubuk_->repaint();

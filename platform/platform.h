@@ -58,9 +58,11 @@ Result<void> removeDesktopShortcut(std::string_view caption);
 Result<void> setLogonEntry(std::string_view name, const std::filesystem::path& program);
 Result<void> removeLogonEntry(std::string_view name);
 
-// Starts `program` and returns at once: not waited for, inheriting no open files, with its
-// folder as the current directory. Fails when it cannot be started.
-Result<void> startDetached(const std::filesystem::path& program);
+// Starts `program` with `arguments` (UTF-8, each arriving whole) and returns at once: not
+// waited for, inheriting no open files, with its folder as the current directory. Fails when it
+// cannot be started.
+Result<void> startDetached(const std::filesystem::path& program,
+                           const std::vector<std::string>& arguments = {});
 
 // The volumes to choose a folder on, in a stable order.
 std::vector<Volume> volumes();

@@ -1,12 +1,10 @@
 #include "zilora/ana.h"
 
-#include "platform/platform.h"
-#include "platform/program_files.h"
-#include "ui/message_box.h"
 #include "ui/notification_area.h"
 #include "zilora/menu_on_release.h"
 #include "zilora/pasta.h"
 #include "zilora/pasta_layout.h"
+#include "zilora/start_telefon.h"
 #include "zilora/texts.h"
 
 #include <QCloseEvent>
@@ -19,6 +17,8 @@ namespace {
 // How often to look for a notification area that was not there at start (at logon the
 // desktop may bring it up after Zilora).
 constexpr int kAreaWatchMs = 500;
+// How often the date is looked at.
+constexpr int kDateWatchMs = 60 * 1000;
 
 QIcon ziloraIcon() {
     QIcon icon;
@@ -35,7 +35,8 @@ Ana::Ana(std::filesystem::path folder, Clock today)
     , today_(std::move(today))
     , menu_(new QMenu(QStringLiteral("Program"), this))
     , trayIcon_(new QSystemTrayIcon(this))
-    , areaWatch_(new QTimer(this)) {
+    , areaWatch_(new QTimer(this))
+    , dateWatch_(new QTimer(this)) {
     setObjectName(QStringLiteral("ana"));
     setWindowTitle(QStringLiteral("Marunda Selvira"));
     setWindowIcon(ziloraIcon());
@@ -51,10 +52,13 @@ Ana::Ana(std::filesystem::path folder, Clock today)
     connect(trayIcon_, &QSystemTrayIcon::activated, this, &Ana::trayActivated);
     areaWatch_->setInterval(kAreaWatchMs);
     connect(areaWatch_, &QTimer::timeout, this, &Ana::showIconWhenTheAreaIsThere);
+    dateWatch_->setInterval(kDateWatchMs);
+    connect(dateWatch_, &QTimer::timeout, this, &Ana::watchTheDate);
 }
 
 Ana::~Ana() {
     delete update_.window();
+    delete upcoming_.window();
 }
 
 void Ana::buildMenu() {
@@ -65,15 +69,33 @@ void Ana::buildMenu() {
     auto* internet =
         menu_->addAction(QStringLiteral("Internet'ten Bilgi Al"), this, &Ana::openUpdate);
     internet->setObjectName(QStringLiteral("menu_internet"));
+    auto* upcoming =
+        menu_->addAction(QStringLiteral("Yaklaşan Doğum Günleri"), this, &Ana::openUpcoming);
+    upcoming->setObjectName(QStringLiteral("menu_yaklasan"));
     menu_->addSeparator()->setObjectName(QStringLiteral("tre1"));
     auto* kapat = menu_->addAction(QStringLiteral("Selvira'yı Kapat"), this, &Ana::programEnded);
     kapat->setObjectName(QStringLiteral("menu_kapat"));
 }
 
 void Ana::load() {
-    pasta_ = new Pasta(folder_, today_(), this);
-    pasta_->load();
+    greet(today_());
     showIconWhenTheAreaIsThere();
+    dateWatch_->start();
+}
+
+void Ana::watchTheDate() {
+    const QDate day = today_();
+    if (!greetedDays_.contains(day)) {
+        greet(day);
+    }
+}
+
+// A day's greeting replaces the one before it, seen or not.
+void Ana::greet(QDate day) {
+    greetedDays_.append(day);
+    delete pasta_;
+    pasta_ = new Pasta(folder_, day, this);
+    pasta_->load();
 }
 
 void Ana::showIconWhenTheAreaIsThere() {
@@ -93,17 +115,17 @@ void Ana::trayActivated(QSystemTrayIcon::ActivationReason reason) {
 }
 
 void Ana::startTelefon() {
-    const auto program = platform::findSibling(folder_, platform::programName(platform::kTelefon));
-    if (program && platform::startDetached(*program)) {
-        return;
-    }
-    ui::MessageBox::critical(
-        nullptr, QStringLiteral("Dosya Bulunamadı"),
-        QStringLiteral("Telefon.exe dosyası bulunamıyor, lütfen programı tekrar yükleyin"));
+    zilora::startTelefon(folder_);
 }
 
 void Ana::openUpdate() {
     update_.open(folder_, QStringLiteral("Lütfen Bekleyin"));
+}
+
+void Ana::openUpcoming() {
+    // Read afresh: an open list is closed and made again for today.
+    delete upcoming_.window();
+    upcoming_.open(folder_, today_());
 }
 
 // Closing the form only hides it: the program lives on in the notification area.

@@ -2,6 +2,7 @@
 
 #include "ui/single_window.h"
 #include "update/update_window.h"
+#include "zilora/yaklasan.h"
 
 #include <QDate>
 #include <QSystemTrayIcon>
@@ -36,6 +37,12 @@ public:
     // A new Telefon from the program folder for every request, not waited for.
     void startTelefon();
     void openUpdate();
+    // "Yaklaşan Doğum Günleri", read afresh for today.
+    void openUpcoming();
+
+    // Greets a day not greeted yet exactly as at start; the watch asks about once a minute,
+    // so that midnight and a wake from sleep are noticed.
+    void watchTheDate();
 
 signals:
     // "Selvira'yı Kapat": the program ends at once.
@@ -48,6 +55,7 @@ private:
     void buildMenu();
     void trayActivated(QSystemTrayIcon::ActivationReason reason);
     void showIconWhenTheAreaIsThere();
+    void greet(QDate day);
 
     std::filesystem::path folder_;
     Clock today_;
@@ -55,7 +63,10 @@ private:
     QMenu* menu_;
     QSystemTrayIcon* trayIcon_;
     QTimer* areaWatch_;
+    QTimer* dateWatch_;
+    QList<QDate> greetedDays_;
     ui::SingleWindow<Update> update_;
+    ui::SingleWindow<Yaklasan> upcoming_;
 };
 
 } // namespace marunda::zilora

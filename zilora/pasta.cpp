@@ -2,6 +2,7 @@
 
 #include "core/birthday_scan.h"
 #include "core/record_store.h"
+#include "zilora/calendar_day.h"
 #include "zilora/texts.h"
 #include "zilora/tune.h"
 
@@ -16,12 +17,6 @@ namespace marunda::zilora {
 namespace {
 
 const QColor kTextColour(64, 64, 64);
-
-std::chrono::year_month_day calendarDay(QDate date) {
-    return std::chrono::year_month_day{std::chrono::year{date.year()},
-                                       std::chrono::month{unsigned(date.month())},
-                                       std::chrono::day{unsigned(date.day())}};
-}
 
 } // namespace
 

@@ -115,7 +115,7 @@ Result<void> removeLogonEntry(std::string_view name) {
     return called;
 }
 
-Result<void> startDetached(const std::filesystem::path& program) {
+Result<void> startDetached(const std::filesystem::path& program, const std::vector<std::string>&) {
     auto called = record("startDetached");
     std::error_code error;
     // Like the real thing, a missing program does not start.

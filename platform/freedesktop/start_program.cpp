@@ -20,7 +20,7 @@ namespace {
 }
 
 // Only async-signal-safe calls between fork and exec: the caller may have threads (Qt does).
-[[noreturn]] void execGrandchild(const char* program, const char* folder, int report) {
+[[noreturn]] void execGrandchild(char* const argv[], const char* folder, int report) {
     if (setsid() < 0) {
         reportAndExit(report);
     }
@@ -45,20 +45,26 @@ namespace {
     }
     syscall(SYS_close_range, 3U, ~0U, CLOSE_RANGE_CLOEXEC);
     if (chdir(folder) == 0) {
-        char* const argv[] = {const_cast<char*>(program), nullptr};
-        execv(program, argv);
+        execv(argv[0], argv);
     }
     reportAndExit(report);
 }
 
 } // namespace
 
-Result<void> startDetached(const std::filesystem::path& program) {
+Result<void> startDetached(const std::filesystem::path& program,
+                           const std::vector<std::string>& arguments) {
     auto fail = [&](int error) {
         return makeError(ErrorCode::notFound, pathText(program) + ": " + std::strerror(error));
     };
     const std::string file = program.string();
     const std::string folder = program.parent_path().empty() ? "." : program.parent_path().string();
+    // Made before the fork: the child may not allocate.
+    std::vector<char*> argv{const_cast<char*>(file.c_str())};
+    for (const auto& argument : arguments) {
+        argv.push_back(const_cast<char*>(argument.c_str()));
+    }
+    argv.push_back(nullptr);
     int report[2];
     if (pipe2(report, O_CLOEXEC) != 0) {
         return fail(errno);
@@ -66,7 +72,7 @@ Result<void> startDetached(const std::filesystem::path& program) {
     pid_t child = fork();
     if (child == 0) {
         close(report[0]);
-        execGrandchild(file.c_str(), folder.c_str(), report[1]);
+        execGrandchild(argv.data(), folder.c_str(), report[1]);
     }
     close(report[1]);
     if (child < 0) {

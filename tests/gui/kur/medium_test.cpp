@@ -7,9 +7,11 @@
 #include "kur/form3.h"
 #include "kur/startup.h"
 #include "kur_test_support.h"
+#include "zilora/instance_channel.h"
 
 #include <QDirIterator>
 #include <QLineEdit>
+#include <QLocalSocket>
 #include <QProcess>
 #include <QRadioButton>
 
@@ -142,6 +144,25 @@ private:
                          "kaldırılmıştır"));
     }
 
+    void reinstall() {
+        auto windows = start(fsPath(medium()), fsPath(kur()));
+        QVERIFY(windows.form3);
+        guitest::control<QRadioButton>(windows.form3.get(), "Option2")->setChecked(true);
+        guitest::click(guitest::control(windows.form3.get(), "Command1"));
+        guitest::click(guitest::control(windows.form1.get(), "Command1"));
+        QCOMPARE(kurtest::messages().last(),
+                 QString("Kurulum Başarılı: Marunda 1.7 Programı bilgisayarınıza başarıyla "
+                         "kurulmuştur"));
+    }
+
+    // Connects `socket` to the Zilora that the installation started, once it listens: the
+    // connection closes when that Zilora ends.
+    void connectToZilora(QLocalSocket& socket) {
+        const QString name = marunda::zilora::channelName(target());
+        QTRY_VERIFY_WITH_TIMEOUT(
+            (socket.abort(), socket.connectToServer(name), socket.waitForConnected(200)), 30000);
+    }
+
     // The menu entries, the desktop shortcut and the logon entry, as the system reads them.
     void checkRegistered() {
 #ifdef _WIN32
@@ -245,6 +266,28 @@ private slots:
                                     "Desktop/Marunda Kayıt Dosyaları/telefon.dat",
                                     "data/Marunda/Telefon_Kur_17"}));
 #endif
+    }
+
+    // A second Zilora of the installation ends at once; Kur ends the running one before it
+    // replaces the files and before it removes them.
+    void oneZiloraThatKurEnds() {
+        install();
+        QLocalSocket first;
+        connectToZilora(first);
+        QProcess second;
+        second.start(installed("Zilora"));
+        QVERIFY(second.waitForFinished(10000));
+        QCOMPARE(second.exitCode(), 0);
+        QCOMPARE(first.state(), QLocalSocket::ConnectedState);
+
+        reinstall();
+        QVERIFY(first.state() == QLocalSocket::UnconnectedState || first.waitForDisconnected(0));
+        QLocalSocket reinstalled;
+        connectToZilora(reinstalled);
+        remove();
+        QVERIFY(reinstalled.state() == QLocalSocket::UnconnectedState ||
+                reinstalled.waitForDisconnected(0));
+        QVERIFY(!QFile::exists(target()));
     }
 };
 

@@ -73,7 +73,8 @@ private slots:
             entries << entry->objectName() + ":" + (entry->isSeparator() ? "-" : entry->text());
         }
         QCOMPARE(entries, (QStringList{"menu_telefon:Marunda Programını Başlat",
-                                       "menu_internet:Internet'ten Bilgi Al", "tre1:-",
+                                       "menu_internet:Internet'ten Bilgi Al",
+                                       "menu_yaklasan:Yaklaşan Doğum Günleri", "tre1:-",
                                        "menu_kapat:Selvira'yı Kapat"}));
     }
 

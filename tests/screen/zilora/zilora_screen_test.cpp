@@ -1,5 +1,6 @@
 // Zilora on a real X screen started before any notification area, as at a logon: the rounded
-// greeting and dragging it, then the icon as soon as a tray host starts, and the mouse on it.
+// greeting and dragging it, then the icon as soon as a tray host starts, and the mouse on it;
+// at last the next day's greeting, once.
 #include "zilora_test_support.h"
 
 #include "pointer.h"
@@ -9,6 +10,7 @@
 
 #include <QApplication>
 #include <QMenu>
+#include <QPointer>
 #include <QProcess>
 #include <QRawFont>
 #include <QScreen>
@@ -27,6 +29,7 @@ class ZiloraScreenTest : public QObject {
     std::unique_ptr<guitest::ProgramFolder> folder_;
     std::unique_ptr<marunda::zilora::Ana> ana_;
     QProcess tray_;
+    QDate today_ = zilora_test::k7December;
 
     marunda::zilora::Pasta* pasta() const { return ana_->pasta(); }
     int starts() const { return int(folder_->read("started.txt").count("started\n")); }
@@ -35,12 +38,12 @@ private slots:
     void initTestCase() {
         marunda::ui::MessageBox::setTestMode(true);
         folder_ = std::make_unique<guitest::ProgramFolder>();
-        zilora_test::writeBook(*folder_, {{"Ayşe", "7/12/1980"}, {"Mehmet", "7/12/----"}});
+        zilora_test::writeBook(
+            *folder_, {{"Ayşe", "7/12/1980"}, {"Mehmet", "7/12/----"}, {"Oğuz", "8/12/1990"}});
         folder_->write("Telefon", "#!/bin/sh\necho started >> started.txt\n");
         QFile::setPermissions(folder_->filePath("Telefon"),
                               QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        ana_ = std::make_unique<marunda::zilora::Ana>(folder_->path(),
-                                                      [] { return zilora_test::k7December; });
+        ana_ = std::make_unique<marunda::zilora::Ana>(folder_->path(), [this] { return today_; });
         ana_->load();
         QVERIFY(QTest::qWaitForWindowExposed(pasta()));
     }
@@ -160,6 +163,26 @@ private slots:
         QTRY_VERIFY(ana_->menu()->isVisible());
         ana_->menu()->hide();
         QVERIFY(marunda::ui::MessageBox::shown().isEmpty());
+    }
+
+    // The watch looks at the date again and again: the same day greets nobody anew, the next
+    // one greets its people once, exactly as at start, however often it looks.
+    void theNextDayIsGreetedOnce() {
+        pasta()->hide();
+        ana_->watchTheDate();
+        QVERIFY(!pasta()->isVisible());
+        today_ = zilora_test::k7December.addDays(1);
+        ana_->watchTheDate();
+        const QPointer<marunda::zilora::Pasta> greeting = pasta();
+        QVERIFY(QTest::qWaitForWindowExposed(greeting));
+        QCOMPARE(greeting->names(), QStringList{"Oğuz"});
+        QVERIFY(greeting->tune());
+        greeting->hide();
+        for (int minute = 0; minute < 3; ++minute) {
+            ana_->watchTheDate();
+        }
+        QCOMPARE(pasta(), greeting.data());
+        QVERIFY(!greeting->isVisible());
     }
 };
 

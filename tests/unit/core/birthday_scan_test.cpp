@@ -172,3 +172,105 @@ TEST(BirthdayScan, MissingOrBrokenFiles) {
         EXPECT_EQ(folder.exists(kCounterFile), c.counter.has_value()) << c.what;
     }
 }
+
+TEST(UpcomingBirthdays, DaysAheadWithDatesAndAges) {
+    struct Expected {
+        std::string name;
+        year_month_day date;
+        int daysLeft;
+        std::optional<int> age;
+    };
+    constexpr year_month_day k28December{year{2026}, December, day{28}};
+    struct Case {
+        const char* what;
+        std::vector<Person> book;
+        year_month_day today;
+        int daysAhead;
+        std::vector<Expected> upcoming;
+    };
+    const Case cases[] = {
+        {"the year's end wraps, with next year's age",
+         {{"Ocak", "4/1/2000"},
+          {"Aralık", "31/12/1990"},
+          {"Geç", "5/1/2000"},
+          {"Dün", "27/12/1990"}},
+         k28December,
+         7,
+         {{"Aralık", {year{2026}, December, day{31}}, 3, 36},
+          {"Ocak", {year{2027}, January, day{4}}, 7, 27}}},
+        {"by days left, then page",
+         {{"B", "9/12/1980"}, {"A", "7/12/----"}, {"C", "9/12/1970"}},
+         k7December,
+         2,
+         {{"A", k7December, 0, std::nullopt},
+          {"B", {year{2026}, December, day{9}}, 2, 46},
+          {"C", {year{2026}, December, day{9}}, 2, 56}}},
+        {"29 February on the 28th of a common year",
+         {{"Artık", "29/2/2000"}},
+         {year{2027}, February, day{20}},
+         10,
+         {{"Artık", {year{2027}, February, day{28}}, 8, 27}}},
+        {"29 February on its day in a leap year, not on the 28th",
+         {{"Artık", "29/2/2000"}},
+         {year{2028}, February, day{27}},
+         5,
+         {{"Artık", {year{2028}, February, day{29}}, 2, 28}}},
+        {"no year, or not four digits, no age; born later or that year, no age",
+         {{"A", "8/12/----"}, {"B", "8/12/19x0"}, {"C", "8/12/2100"}, {"D", "8/12/2026"}},
+         k7December,
+         1,
+         {{"A", {year{2026}, December, day{8}}, 1, std::nullopt},
+          {"B", {year{2026}, December, day{8}}, 1, std::nullopt},
+          {"C", {year{2026}, December, day{8}}, 1, std::nullopt},
+          {"D", {year{2026}, December, day{8}}, 1, std::nullopt}}},
+        {"forms that do not count",
+         {{"Sıfır", "08/12/1980"},
+          {"Soru", "?8/12/1980"},
+          {"Boşluk", " 8/12/1980"},
+          {"Eğik", "8/121980"},
+          {"Ay", "8/13/1980"},
+          {"Gün", "32/12/1980"},
+          {"Sıfırıncı", "0/12/1980"},
+          {"Artı", "+8/12/1980"},
+          {"Yok", "31/11/1980"},
+          {"Boş", ""}},
+         k7December,
+         60,
+         {}},
+        {"N = 0 is today alone",
+         {{"A", "7/12/1980"}, {"B", "8/12/1980"}},
+         k7December,
+         0,
+         {{"A", k7December, 0, 46}}},
+        {"beyond 60 days is cut",
+         {{"A", "5/2/1980"}, {"B", "6/2/1980"}},
+         k7December,
+         365,
+         {{"A", {year{2027}, February, day{5}}, 60, 47}}},
+    };
+    for (const auto& c : cases) {
+        TempFolder folder;
+        folder.write(kBookFile, bookBytes(c.book));
+        folder.write(kCounterFile, counterFileBytes(static_cast<int>(c.book.size()) + 1));
+        const RecordStore store(folder.path());
+        const auto found = upcomingBirthdays(store, c.today, c.daysAhead);
+        ASSERT_TRUE(found.ok()) << c.what;
+        ASSERT_EQ(found.value().size(), c.upcoming.size()) << c.what;
+        for (std::size_t i = 0; i < c.upcoming.size(); ++i) {
+            const auto& got = found.value()[i];
+            const auto& want = c.upcoming[i];
+            EXPECT_EQ(got.name, want.name) << c.what;
+            EXPECT_EQ(got.date, want.date) << c.what << " " << want.name;
+            EXPECT_EQ(got.daysLeft, want.daysLeft) << c.what << " " << want.name;
+            EXPECT_EQ(got.age, want.age) << c.what << " " << want.name;
+        }
+        // Today's part is the greeting's set, in its order.
+        std::vector<std::string> today;
+        for (const auto& upcoming : found.value()) {
+            if (upcoming.daysLeft == 0) {
+                today.push_back(upcoming.name);
+            }
+        }
+        EXPECT_EQ(scanBirthdays(store, c.today).value(), today) << c.what;
+    }
+}

@@ -11,15 +11,17 @@
 #include <iterator>
 #include <string>
 #include <thread>
+#include <vector>
 
 // Copies the small program that reports how it was started into `folder`, starts it detached
 // and returns its report; empty (and the test failed) when it did not start or never reported.
-inline std::string startedProgramReport(const std::filesystem::path& folder) {
+inline std::string startedProgramReport(const std::filesystem::path& folder,
+                                        const std::vector<std::string>& arguments = {}) {
     namespace fs = std::filesystem;
     fs::create_directories(folder);
     const fs::path program = folder / STARTED_PROGRAM_FILE_NAME;
     fs::copy_file(marunda::programFolder() / STARTED_PROGRAM_FILE_NAME, program);
-    auto started = marunda::platform::startDetached(program);
+    auto started = marunda::platform::startDetached(program, arguments);
     if (!started) {
         ADD_FAILURE() << "not started: " << started.error().detail;
         return {};
