@@ -11,7 +11,18 @@ function(marunda_headers target)
     if(NOT EXISTS ${root}/${part})
         file(CREATE_LINK ${PROJECT_SOURCE_DIR}/${part} ${root}/${part} SYMBOLIC)
     endif()
-    target_include_directories(${target} PUBLIC $<BUILD_INTERFACE:${root}>)
+    get_target_property(type ${target} TYPE)
+    if(type STREQUAL "INTERFACE_LIBRARY")
+        target_include_directories(${target} INTERFACE $<BUILD_INTERFACE:${root}>)
+    else()
+        target_include_directories(${target} PUBLIC $<BUILD_INTERFACE:${root}>)
+    endif()
+endfunction()
+
+# `program` gets the operating system's services that its libraries name through
+# marunda_platform_interface from `implementation` instead of marunda_platform (see platform/).
+function(marunda_use_platform program implementation)
+    set_target_properties(${program} PROPERTIES MARUNDA_PLATFORM ${implementation})
 endfunction()
 
 # Installs programs and shared libraries into one folder, as the installer lays them out.
@@ -42,7 +53,12 @@ function(marunda_static_variant target)
     get_target_property(links ${target} LINK_LIBRARIES)
     set(mapped)
     foreach(link IN LISTS links)
+        set(type "")
         if(link MATCHES "^marunda_" AND TARGET ${link})
+            get_target_property(type ${link} TYPE)
+        endif()
+        # An interface (the platform's) names no code of its own to copy.
+        if(type MATCHES "^(STATIC|SHARED)_LIBRARY$")
             marunda_static_variant(${link})
             list(APPEND mapped ${link}_static)
         elseif(link)

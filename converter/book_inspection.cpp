@@ -2,14 +2,13 @@
 
 #include "converter/contact_record16.h"
 #include "core/contact_record.h"
-#include "core/delimited_text.h"
+#include "core/file_handle.h"
 #include "core/file_io.h"
 #include "core/password_file.h"
 #include "core/record_store.h"
 
 #include <algorithm>
 #include <optional>
-#include <system_error>
 
 namespace marunda::converter {
 namespace fs = std::filesystem;
@@ -30,11 +29,6 @@ Result<std::optional<std::string>> readIfPresent(const fs::path& file) {
         return bytes.error();
     }
     return std::optional<std::string>(std::move(bytes).value());
-}
-
-bool markedConverted(std::string_view bilgi) {
-    const auto items = readDelimitedItems(bilgi, 2);
-    return items.size() == 2 && items[1].text == kFormatMarker;
 }
 
 // Records beyond counter - 1 stay behind; a torn last record counts, completed with blanks.
@@ -63,11 +57,9 @@ std::string converted(std::string_view book16, std::size_t pages) {
     return bytes;
 }
 
+// Read-only as the safe replacement refuses it: this user may not write it.
 bool readOnly(const fs::path& file) {
-    std::error_code ec;
-    const auto status = fs::status(file, ec);
-    return !ec && fs::exists(status) &&
-           (status.permissions() & fs::perms::owner_write) == fs::perms::none;
+    return fileExists(file).valueOr(false) && !fileIsWritable(file);
 }
 
 // What the book needs, from the counter, telefon.dat and the kept original (each maybe absent).
@@ -107,7 +99,7 @@ Result<BookInspection> inspectBook(const fs::path& folder) {
     if (!bilgi) {
         return bilgi.error();
     }
-    if (markedConverted(bilgi.value())) {
+    if (carriesFormatMarker(bilgi.value())) {
         return BookInspection{};
     }
     auto counter = parseCounter(bilgi.value());

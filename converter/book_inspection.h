@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/book_files.h"
 #include "core/result.h"
 
 #include <filesystem>
@@ -8,8 +9,7 @@
 
 namespace marunda::converter {
 
-// The converted book is written here first and renamed over telefon.dat when complete.
-inline constexpr std::string_view kTemporaryBook = "telefon.tmp";
+using marunda::kTemporaryBook;
 // The 1.6 telefon.dat as it was, kept beside the converted book: the user's way back, and the
 // source of a conversion that starts again after an interruption.
 inline constexpr std::string_view kOriginal16 = "telefon_16.dat";

@@ -1,6 +1,7 @@
 #include "converter/contact_record16.h"
 
 #include "core/cp1254.h"
+#include "core/fixed_field.h"
 
 #include <algorithm>
 
@@ -30,12 +31,7 @@ std::string_view ContactRecord16::fieldBytes(Field field) const {
 
 void ContactRecord16::setText(Field field, std::string_view utf8) {
     const auto layout = layoutOf16(field);
-    const auto bytes = encodeCp1254(utf8);
-    const auto kept = std::min(bytes.size(), layout.width);
-    auto start = bytes_.begin() + static_cast<std::ptrdiff_t>(layout.offset);
-    std::copy_n(bytes.begin(), kept, start);
-    std::fill(start + static_cast<std::ptrdiff_t>(kept),
-              start + static_cast<std::ptrdiff_t>(layout.width), ' ');
+    putFixedField(bytes_.data() + layout.offset, layout.width, encodeCp1254(utf8));
 }
 
 ContactRecord ContactRecord16::toContactRecord() const {

@@ -9,7 +9,6 @@
 
 #include <algorithm>
 #include <array>
-#include <system_error>
 
 namespace marunda::converter {
 namespace fs = std::filesystem;
@@ -39,32 +38,26 @@ Result<void> writeConverted(FileHandle& file, const BookInspection& inspection,
     return file.flush();
 }
 
-// The converted book is as private as the 1.6 book was.
-void copyPermissions(const fs::path& from, const fs::path& to) {
-    std::error_code ec;
-    const auto status = fs::status(from, ec);
-    if (!ec && fs::exists(status)) {
-        fs::permissions(to, status.permissions(), ec);
-    }
-}
-
 Result<void> writeTemporaryBook(const fs::path& folder, const BookInspection& inspection,
                                 const Progress& progress) {
     const auto temporary = folder / kTemporaryBook;
+    // The converted book is as private as the 1.6 book was, from its first byte on.
+    const auto source = folder / (inspection.fromOriginal ? kOriginal16 : kBookFile);
     Result<void> step;
     {
         FileHandle file;
         step = file.open(temporary, FileHandle::Mode::create);
+        if (step) {
+            step = takePermissionsOf(temporary, source);
+        }
         if (step) {
             step = writeConverted(file, inspection, progress);
         }
     }
     if (!step) {
         (void)removeFile(temporary);
-        return step;
     }
-    copyPermissions(folder / (inspection.fromOriginal ? kOriginal16 : kBookFile), temporary);
-    return {};
+    return step;
 }
 
 Result<void> keepOriginal(const fs::path& folder, const BookInspection& inspection) {

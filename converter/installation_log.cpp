@@ -3,6 +3,7 @@
 #include "core/cp1254.h"
 #include "core/delimited_text.h"
 #include "core/file_io.h"
+#include "core/file_name.h"
 
 #include <string>
 
@@ -20,7 +21,7 @@ Result<std::filesystem::path> readInstalledFolder(const std::filesystem::path& w
     }
     // The log is code page 1254 text; a path from UTF-8 means the same on every system.
     const auto utf8 = decodeCp1254(folder);
-    return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
+    return pathFromText(utf8);
 }
 
 Result<void> removeInstallationLog(const std::filesystem::path& windowsFolder) {

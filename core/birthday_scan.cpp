@@ -209,7 +209,7 @@ upcomingBirthdays(const RecordStore& store, std::chrono::year_month_day today, i
     int lastPage = counter.value() - 1;
     // A torn last record (an interrupted save) counts as Telefon's start-up counts and shows it:
     // completed with blanks, however far the counter lags behind it. Only in memory.
-    if (const auto size = fileSize(store.file(kBookFile)).valueOr(0); size % kRecordSize != 0) {
+    if (const auto size = store.bookSize().valueOr(0); size % kRecordSize != 0) {
         lastPage = std::max(lastPage, pagesOnDisk(size));
     }
     const DaysWindow window(today, std::clamp(daysAhead, 0, kMaxDaysAhead));

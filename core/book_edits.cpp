@@ -12,11 +12,11 @@ Result<int> appendRecord(const RecordStore& store, const ContactRecord& record) 
     if (!counter) {
         return counter;
     }
-    auto size = fileSize(store.file(kBookFile));
-    if (!size && size.error().code != ErrorCode::notFound) {
+    auto size = store.bookSize();
+    if (!size) {
         return size.error();
     }
-    const std::uint64_t oldSize = size.valueOr(0);
+    const std::uint64_t oldSize = size.value();
     // After the last record on disk, whatever the counter says: a stale counter must never lead
     // to an existing contact being overwritten. A torn last record that the start-up could not
     // complete still holds part of a contact: it is completed with blanks in the same write.
@@ -27,14 +27,14 @@ Result<int> appendRecord(const RecordStore& store, const ContactRecord& record) 
     const auto offset = static_cast<std::uint64_t>(page - 1) * kRecordSize;
     std::string bytes(static_cast<std::size_t>(offset - oldSize), ' ');
     bytes += record.bytes();
-    auto step = writeFileAt(store.file(kBookFile), oldSize, bytes);
+    auto step = store.writeBookAt(oldSize, bytes);
     if (step) {
         step = store.writeNextPage(page + 1);
     }
     if (!step) {
         // Cut the record off again, or the next start would count what was reported as not
         // saved. (The counter is derived from telefon.dat then, whatever it holds.)
-        (void)truncateFile(store.file(kBookFile), oldSize);
+        (void)store.truncateBook(oldSize);
         return step.error();
     }
     return page;
@@ -52,12 +52,12 @@ Result<int> rewriteRecord(const RecordStore& store, int page, const ContactRecor
     if (stored.value() != opened) {
         return makeError(ErrorCode::changed, std::to_string(page));
     }
-    auto size = fileSize(store.file(kBookFile));
-    if (!size && size.error().code != ErrorCode::notFound) {
+    auto size = store.bookSize();
+    if (!size) {
         return size.error();
     }
     // A torn last page is rewritten in place, whole, like any other.
-    if (page > pagesOnDisk(size.valueOr(0))) {
+    if (page > pagesOnDisk(size.value())) {
         return appendRecord(store, record);
     }
     if (auto written = store.writePage(page, record); !written) {
@@ -82,9 +82,7 @@ Result<int> deletePage(const RecordStore& store, int page) {
     std::string remaining = book.substr(0, cut);
     remaining.append(book, cut + kRecordSize);
     const PreviousContents previous{true, book};
-    if (auto replaced = replaceFileVia(store.file(kBookFile), store.file(kDeleteScratchFile),
-                                       remaining, &previous);
-        !replaced) {
+    if (auto replaced = store.replaceBook(remaining, &previous, kDeleteScratchFile); !replaced) {
         return replaced.error();
     }
     const int left = static_cast<int>(records - 1);

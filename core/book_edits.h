@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/book_files.h"
 #include "core/contact_record.h"
 #include "core/record_store.h"
 #include "core/result.h"
@@ -9,8 +10,6 @@
 // Adding, changing and deleting records so that telefon.dat and the counter of bilgi.dat always
 // agree, whatever step fails.
 namespace marunda {
-
-inline constexpr std::string_view kDeleteScratchFile = "sil.txt";
 
 // Writes a new record after the last record of telefon.dat (flushed; a torn last record is
 // completed with blanks in front of it, never written over), then raises the counter; returns

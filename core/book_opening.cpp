@@ -5,8 +5,6 @@
 #include "core/password_file.h"
 #include "core/update_info.h"
 
-#include <array>
-
 namespace marunda {
 
 Result<bool> openBook(const RecordStore& store) {
@@ -14,9 +12,7 @@ Result<bool> openBook(const RecordStore& store) {
         bilgi && isPreviousFormatCounter(bilgi.value())) {
         return makeError(ErrorCode::oldFormat, std::string(kCounterFile));
     }
-    static constexpr std::array<std::string_view, 4> kReplaced{kBookFile, kCounterFile,
-                                                               kPasswordFile, kUpdateFile};
-    removeLeftoverTemporaries(store.folder(), kReplaced);
+    removeLeftoverTemporaries(store.folder(), replacedBookFiles());
     (void)removeFile(store.file(kDeleteScratchFile));
     if (store.reconcile()) {
         return false;

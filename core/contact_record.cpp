@@ -1,6 +1,7 @@
 #include "core/contact_record.h"
 
 #include "core/cp1254.h"
+#include "core/fixed_field.h"
 
 #include <algorithm>
 
@@ -31,11 +32,7 @@ void ContactRecord::setText(Field field, std::string_view utf8) {
 
 void ContactRecord::setFieldBytes(Field field, std::string_view cp1254) {
     const auto& layout = layoutOf(field);
-    const auto kept = std::min(cp1254.size(), layout.width);
-    auto start = bytes_.begin() + static_cast<std::ptrdiff_t>(layout.offset);
-    std::copy_n(cp1254.begin(), kept, start);
-    std::fill(start + static_cast<std::ptrdiff_t>(kept),
-              start + static_cast<std::ptrdiff_t>(layout.width), ' ');
+    putFixedField(bytes_.data() + layout.offset, layout.width, cp1254);
 }
 
 } // namespace marunda

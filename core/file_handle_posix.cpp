@@ -1,5 +1,3 @@
-#ifndef _WIN32
-
 #include "core/file_handle.h"
 
 #include "core/file_faults.h"
@@ -166,5 +164,3 @@ bool fileIsWritable(const std::filesystem::path& file) {
 }
 
 } // namespace marunda
-
-#endif

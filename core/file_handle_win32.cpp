@@ -1,5 +1,3 @@
-#ifdef _WIN32
-
 #include "core/file_handle.h"
 
 #include "core/file_faults.h"
@@ -147,5 +145,3 @@ bool fileIsWritable(const std::filesystem::path& file) {
 }
 
 } // namespace marunda
-
-#endif

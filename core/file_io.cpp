@@ -193,18 +193,8 @@ Result<fs::path> openTemporary(const fs::path& target, const fs::path* named, Fi
 
 Result<void> writeTemporary(FileHandle& handle, const fs::path& temporary, const fs::path& target,
                             std::string_view bytes) {
-    std::error_code ec;
-    const auto status = fs::status(target, ec);
-    if (!ec && fs::exists(status)) {
-        // Set before the bytes go in: a private book is never readable by others, not even
-        // for a moment.
-        if (file_faults::nextCallFails()) {
-            return ioError(ErrorCode::unwritable, temporary);
-        }
-        fs::permissions(temporary, status.permissions(), ec);
-        if (ec) {
-            return ioError(ErrorCode::unwritable, temporary);
-        }
+    if (auto mode = takePermissionsOf(temporary, target); !mode) {
+        return mode;
     }
     auto step = handle.writeAt(0, bytes);
     if (step) {
@@ -252,6 +242,22 @@ Result<void> putBack(const fs::path& target, const PreviousContents& previous) {
 }
 
 } // namespace
+
+Result<void> takePermissionsOf(const fs::path& fresh, const fs::path& model) {
+    std::error_code ec;
+    const auto status = fs::status(model, ec);
+    if (ec || !fs::exists(status)) {
+        return {};
+    }
+    if (file_faults::nextCallFails()) {
+        return ioError(ErrorCode::unwritable, fresh);
+    }
+    fs::permissions(fresh, status.permissions(), ec);
+    if (ec) {
+        return ioError(ErrorCode::unwritable, fresh);
+    }
+    return {};
+}
 
 Result<void> replaceFileVia(const fs::path& target, const fs::path& temporary,
                             std::string_view bytes, const PreviousContents* previous) {

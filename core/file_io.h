@@ -51,6 +51,12 @@ struct PreviousContents {
     std::string_view bytes;
 };
 
+// Gives `fresh`, a new file not yet written, the permissions of `model` where that exists. Set
+// before the bytes go in, so that a copy of a private book is never readable by others, not even
+// for a moment.
+Result<void> takePermissionsOf(const std::filesystem::path& fresh,
+                               const std::filesystem::path& model);
+
 // Replaces `target` as Qt's QSaveFile does: the new bytes go to a temporary file in the same
 // folder, are flushed to the disk and renamed over the target, and the folder is synced; at every
 // instant the target is either the old or the new file. A symbolic link is followed and its

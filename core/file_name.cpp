@@ -59,4 +59,8 @@ bool sameFileName(const fs::path& a, const fs::path& b) {
 
 #endif
 
+fs::path pathFromText(std::string_view utf8) {
+    return fs::path(std::u8string(utf8.begin(), utf8.end()));
+}
+
 } // namespace marunda

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <string>
+#include <string_view>
 
 // File names as the platform spells them.
 namespace marunda {
@@ -16,6 +17,9 @@ inline constexpr bool kFileNamesIgnoreCase = false;
 // The path as UTF-8 text, for messages; never fails (a Windows name that is not valid UTF-16
 // shows U+FFFD where the broken character was).
 std::string pathText(const std::filesystem::path& path);
+// The path that UTF-8 text (a folder typed, logged or read from a file) names, alike on every
+// system: the way back from pathText.
+std::filesystem::path pathFromText(std::string_view utf8);
 
 // Whether two paths spell the same file name: without regard to case on Windows, exactly
 // elsewhere. Purely lexical ("a/./b" is "a/b"); links and the current directory play no part.

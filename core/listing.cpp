@@ -2,6 +2,7 @@
 
 #include "core/cp1254.h"
 #include "core/file_io.h"
+#include "core/file_name.h"
 #include "core/scratch_file.h"
 #include "core/text_rules.h"
 
@@ -122,7 +123,7 @@ fs::path listingTarget(std::string_view folder, std::string_view name) {
         text += static_cast<char>(fs::path::preferred_separator);
     }
     text.append(name).append(kListingExtension);
-    return fs::path(std::u8string(text.begin(), text.end()));
+    return pathFromText(text);
 }
 
 int listedPageCount(int counter, int records) {

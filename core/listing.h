@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/book_files.h"
 #include "core/contact_record.h"
 #include "core/record_store.h"
 #include "core/result.h"
@@ -15,7 +16,6 @@
 // line per contact, every column as wide as its record field. Lines are code page 1254 + CR LF.
 namespace marunda {
 
-inline constexpr std::string_view kListingScratchFile = "dokum.tmp";
 inline constexpr std::string_view kListingExtension = ".txt";
 inline constexpr std::size_t kListEntryLength = 30;
 

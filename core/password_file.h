@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/book_files.h"
 #include "core/result.h"
 
 #include <filesystem>
@@ -9,7 +10,6 @@
 
 namespace marunda {
 
-inline constexpr std::string_view kPasswordFile = "data.dat";
 inline constexpr std::string_view kPasswordFiller = "kwzdofelpyrxuvajbs\xFDh"; // ı is 0xFD
 inline constexpr int kMaxPasswordLength = 9;
 inline constexpr std::size_t kPasswordFileSize = 2000;

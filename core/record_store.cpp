@@ -61,12 +61,13 @@ Result<int> parseCounter(std::string_view bilgiBytes) {
     return static_cast<int>(value);
 }
 
-bool isPreviousFormatCounter(std::string_view bilgiBytes) {
-    if (!parseCounter(bilgiBytes)) {
-        return false;
-    }
+bool carriesFormatMarker(std::string_view bilgiBytes) {
     const auto items = readDelimitedItems(bilgiBytes, 2);
-    return items.size() < 2 || items[1].text != kFormatMarker;
+    return items.size() == 2 && items[1].text == kFormatMarker;
+}
+
+bool isPreviousFormatCounter(std::string_view bilgiBytes) {
+    return parseCounter(bilgiBytes) && !carriesFormatMarker(bilgiBytes);
 }
 
 RecordStore::RecordStore(fs::path folder)
@@ -124,6 +125,34 @@ Result<int> RecordStore::recordCount() const {
         return size.error();
     }
     return static_cast<int>(std::min<std::uint64_t>(size.value() / kRecordSize, INT32_MAX));
+}
+
+Result<bool> RecordStore::bookExists() const {
+    return fileExists(file(kBookFile));
+}
+
+Result<std::uint64_t> RecordStore::bookSize() const {
+    return emptyWhenMissing(fileSize(file(kBookFile)));
+}
+
+Result<void> RecordStore::writeBookAt(std::uint64_t offset, std::string_view bytes) const {
+    return writeFileAt(file(kBookFile), offset, bytes);
+}
+
+Result<void> RecordStore::truncateBook(std::uint64_t size) const {
+    return truncateFile(file(kBookFile), size);
+}
+
+Result<void> RecordStore::replaceBook(std::string_view bytes, const PreviousContents* previous,
+                                      std::string_view via) const {
+    if (via.empty()) {
+        return replaceFile(file(kBookFile), bytes, previous);
+    }
+    return replaceFileVia(file(kBookFile), file(via), bytes, previous);
+}
+
+Result<void> RecordStore::removeBook() const {
+    return removeFile(file(kBookFile));
 }
 
 Result<BookImage> RecordStore::readBook() const {

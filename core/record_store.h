@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/book_files.h"
 #include "core/book_image.h"
 #include "core/contact_record.h"
 #include "core/result.h"
@@ -13,10 +14,9 @@
 
 namespace marunda {
 
+struct PreviousContents;
+
 inline constexpr int kMaxPage = 32767; // pages and the counter are 16-bit signed
-inline constexpr std::string_view kBookFile = "telefon.dat";
-inline constexpr std::string_view kCounterFile = "bilgi.dat";
-inline constexpr std::string_view kScratchFile = "sirali.tmp";
 inline constexpr std::string_view kFormatMarker = "17";
 
 // The next-page counter of a book of `records` whole records: the page after the last, held at
@@ -29,6 +29,8 @@ int pagesOnDisk(std::uint64_t bytes);
 std::string counterFileBytes(int counter);
 // The first item of bilgi.dat as a page counter: badFormat or outOfRange when it is not one.
 Result<int> parseCounter(std::string_view bilgiBytes);
+// Whether the marker "17" follows the first item of bilgi.dat.
+bool carriesFormatMarker(std::string_view bilgiBytes);
 // A counter without the marker "17" after it: bilgi.dat of a book of the previous format.
 bool isPreviousFormatCounter(std::string_view bilgiBytes);
 
@@ -54,6 +56,9 @@ public:
     Result<void> writeNextPage(int counter) const;
     // Whole records in telefon.dat (a missing file holds none).
     Result<int> recordCount() const;
+    Result<bool> bookExists() const;
+    // The length of telefon.dat in bytes (a missing file has none).
+    Result<std::uint64_t> bookSize() const;
 
     // telefon.dat in one read, without copying records: the way to scan the whole book.
     Result<BookImage> readBook() const;
@@ -65,6 +70,17 @@ public:
     // it. A missing book is created, as readPage does, and holds nothing.
     Result<void> scanBook(int count, int blockPages,
                           const std::function<void(const BookImage&)>& take) const;
+    // Writes `bytes` into telefon.dat from `offset` on, flushed: new records after the last.
+    Result<void> writeBookAt(std::uint64_t offset, std::string_view bytes) const;
+    // Cuts telefon.dat back to `size` bytes, taking back what an unfinished append wrote.
+    Result<void> truncateBook(std::uint64_t size) const;
+    // Replaces telefon.dat whole through the safe replacement, via the scratch file `via` in the
+    // folder when one is named; `previous` as replaceFile takes it.
+    Result<void> replaceBook(std::string_view bytes, const PreviousContents* previous,
+                             std::string_view via = {}) const;
+    // Takes back a book that an unfinished operation created.
+    Result<void> removeBook() const;
+
     // Opening the book creates it when it is missing; a folder that cannot take the file still
     // has an empty book, so a failure is no error.
     void createMissingBook() const;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/book_files.h"
 #include "core/result.h"
 
 #include <cstddef>
@@ -11,7 +12,6 @@
 // folder. Three comma/quote items: the latest version, its date and a free message.
 namespace marunda {
 
-inline constexpr std::string_view kUpdateFile = "update.upd";
 inline constexpr std::string_view kUpdateDocumentPath = "/update/update.upd";
 // The real document is a few hundred bytes; anything far larger is not it.
 inline constexpr std::size_t kUpdateBodyLimit = 64 * 1024;

@@ -5,7 +5,6 @@
 #include "core/file_name.h"
 #include "installer/data_file_copy.h"
 #include "installer/earlier_backup.h"
-#include "installer/utf8_path.h"
 #include "platform/platform.h"
 
 #include <array>
@@ -20,7 +19,7 @@ Result<std::string> backUpBook(const fs::path& folder) {
     if (!desktop) {
         return desktop.error();
     }
-    const fs::path backup = desktop.value() / pathFromUtf8(kBackupFolder);
+    const fs::path backup = desktop.value() / pathFromText(kBackupFolder);
     auto earlier = keepEarlierBackup(folder, backup);
     if (!earlier) {
         return earlier.error();
@@ -44,7 +43,7 @@ Result<std::string> backUpBook(const fs::path& folder) {
             }
         }
     }
-    const fs::path readMe = backup / pathFromUtf8(kReadMe);
+    const fs::path readMe = backup / pathFromText(kReadMe);
     if (!replaceFile(readMe, encodeCp1254(kReadMeLine) + "\r\n")) {
         return makeError(ErrorCode::unwritable, pathText(readMe));
     }

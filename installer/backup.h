@@ -1,19 +1,20 @@
 #pragma once
 
+#include "core/book_files.h"
 #include "core/result.h"
 
 #include <array>
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace marunda::installer {
 
 inline constexpr std::string_view kBackupFolder = "Marunda Kayıt Dosyaları";
 inline constexpr std::string_view kReadMe = "Beni Oku.txt";
 // The book's data files, which the backup saves beside its read-me.
-inline constexpr std::array<std::string_view, 3> kBackedUpFiles{"telefon.dat", "bilgi.dat",
-                                                                "data.dat"};
+inline const std::vector<std::string_view> kBackedUpFiles = bookFileNames(BookFileRole::data);
 inline constexpr std::string_view kReadMeLine =
     "Bu klasördeki dosyaları kullanmak için, Marunda programını kurduktan sonra programın olduğu "
     "klasöre kopyalayın";

@@ -5,7 +5,6 @@
 #include "core/file_io.h"
 #include "core/file_name.h"
 #include "installer/backup.h"
-#include "installer/utf8_path.h"
 
 #include <chrono>
 #include <ctime>
@@ -62,7 +61,7 @@ Result<std::string> keepAside(const fs::path& backup) {
     const std::string dated = std::string(kBackupFolder) + " (" + backupDate(backup) + ")";
     for (int n = 1; n < 100; ++n) {
         const std::string name = n == 1 ? dated : dated + " (" + std::to_string(n) + ")";
-        const fs::path aside = backup.parent_path() / pathFromUtf8(name);
+        const fs::path aside = backup.parent_path() / pathFromText(name);
         std::error_code error;
         if (fs::exists(aside, error) || error) {
             continue;

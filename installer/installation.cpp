@@ -8,7 +8,6 @@
 #include "installer/installation_log.h"
 #include "installer/medium.h"
 #include "installer/shortcuts.h"
-#include "installer/utf8_path.h"
 #include "installer/windows_folder_check.h"
 #include "installer/write_failure.h"
 #include "platform/platform.h"
@@ -173,7 +172,7 @@ InstallReport install(const InstallPlan& plan, const InstallEvents& events) {
 
     // The log keeps the folder as typed; the files, links and logon entry get the system's own
     // separators, whichever the user typed.
-    const fs::path target = pathFromUtf8(plan.folder).make_preferred();
+    const fs::path target = pathFromText(plan.folder).make_preferred();
     if (!fitsCp1254(plan.folder)) {
         return stopped(InstallStop::nameNotInCodePage, plan.folder);
     }

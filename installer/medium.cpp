@@ -1,5 +1,7 @@
 #include "installer/medium.h"
 
+#include "core/book_files.h"
+
 #include <array>
 #include <vector>
 
@@ -15,10 +17,6 @@ std::string library(std::string_view name) {
 
 std::string runtimeSource(const std::string& file) {
     return std::string(kRuntimeFolder) + "/" + file;
-}
-
-std::string programName(std::string_view program) {
-    return std::string(program) + std::string(kProgramSuffix);
 }
 
 std::string uninstallerName() {
@@ -47,10 +45,10 @@ std::span<const std::string> uninstallerRuntime() {
 std::span<const InstalledFile> installedFiles() {
     static const std::vector<InstalledFile> files = [] {
         std::vector<InstalledFile> list{
-            {"dosya1.dat", programName("Telefon"), true, 30},
-            {"dosya2.dat", programName("Zilora"), true, 40},
-            {"dosya3.dat", "Zilora.wav", false, 45},
-            {"dosya4.dat", programName("Donusturucu"), true, 47},
+            {"dosya1.dat", programName(platform::kTelefon), true, 30},
+            {"dosya2.dat", programName(platform::kZilora), true, 40},
+            {"dosya3.dat", std::string(platform::kTuneFile), false, 45},
+            {"dosya4.dat", programName(platform::kDonusturucu), true, 47},
             {library("marunda_core"), library("marunda_core"), false, 50},
             {library("marunda_ui"), library("marunda_ui"), false, 60},
             {library("marunda_update"), library("marunda_update"), false, 65},
@@ -78,9 +76,13 @@ std::span<const std::string> requiredSources() {
 }
 
 std::span<const std::string> bookFiles() {
-    static const std::array<std::string, 8> files{"telefon.dat", "bilgi.dat",  "data.dat",
-                                                  "update.upd",  "sirali.tmp", "sil.txt",
-                                                  "dokum.tmp",   "telefon.tmp"};
+    static const std::vector<std::string> files = [] {
+        std::vector<std::string> names;
+        for (const auto& file : kBookFiles) {
+            names.emplace_back(file.name);
+        }
+        return names;
+    }();
     return files;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/program_files.h"
+
 #include <filesystem>
 #include <span>
 #include <string>
@@ -8,13 +10,9 @@
 // What the installation medium holds and where each file goes.
 namespace marunda::installer {
 
-#ifdef _WIN32
-inline constexpr std::string_view kProgramSuffix = ".exe";
-inline constexpr std::string_view kLibrarySuffix = ".dll";
-#else
-inline constexpr std::string_view kProgramSuffix = "";
-inline constexpr std::string_view kLibrarySuffix = ".so";
-#endif
+using platform::kLibrarySuffix;
+using platform::kProgramSuffix;
+using platform::programName;
 
 struct InstalledFile {
     std::string source;      // in the installer's folder
@@ -42,8 +40,6 @@ std::span<const InstalledFile> installedFiles();
 // The order in which the sources are checked before anything is done.
 std::span<const std::string> requiredSources();
 
-// The program files by their own names, for the shortcuts and the logon entry.
-std::string programName(std::string_view program);
 // The installer's copy in the Windows folder, which the removal item starts.
 std::string uninstallerName();
 

@@ -8,7 +8,6 @@
 #include "installer/installation_log.h"
 #include "installer/medium.h"
 #include "installer/shortcuts.h"
-#include "installer/utf8_path.h"
 #include "platform/platform.h"
 
 #include <algorithm>
@@ -135,7 +134,7 @@ RemovalReport removeInstallation(bool backup, const Progress& progress) {
         return report;
     }
     const fs::path windowsFolder = platform::windowsFolder().value();
-    const fs::path folder = pathFromUtf8(report.folder);
+    const fs::path folder = pathFromText(report.folder);
     if (backup) {
         auto saved = backUpBook(folder);
         if (!saved) {

@@ -14,23 +14,23 @@ const std::vector<std::string> kTelefonOpens{"text/vcard", "text/x-vcard"};
 
 std::vector<platform::Shortcut> groupItems(const fs::path& folder, const fs::path& windowsFolder) {
     return {
-        {"telefon", "Marunda", folder / programName("Telefon"), {}, kTelefonOpens},
+        {"telefon", "Marunda", folder / programName(platform::kTelefon), {}, kTelefonOpens},
         {"kaldir", "Programı Kaldır", windowsFolder / uninstallerName(), {}},
         {"zilora", "Selvira", reminderProgram(folder), {}},
-        {"donusturucu", "Dorvex", folder / programName("Donusturucu"), {}},
+        {"donusturucu", "Dorvex", folder / programName(platform::kDonusturucu), {}},
     };
 }
 
 platform::Shortcut desktopShortcut(const fs::path& folder) {
     return {"telefon",
             std::string(kDesktopCaption),
-            folder / programName("Telefon"),
+            folder / programName(platform::kTelefon),
             {},
             kTelefonOpens};
 }
 
 fs::path reminderProgram(const fs::path& folder) {
-    return folder / programName("Zilora");
+    return folder / programName(platform::kZilora);
 }
 
 } // namespace marunda::installer

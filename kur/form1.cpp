@@ -1,12 +1,13 @@
 #include "kur/form1.h"
 
 #include "core/cp1254.h"
+#include "folder_picker/drive_folder_picker.h"
 #include "kur/texts.h"
 #include "kur/zilora_ending.h"
 #include "platform/platform.h"
-#include "ui/drive_folder_picker.h"
 #include "ui/fonts.h"
 #include "ui/message_box.h"
+#include "ui/path_text.h"
 #include "ui/progress_bar.h"
 
 #include <QDir>
@@ -26,7 +27,7 @@ namespace {
 using installer::WriteCause;
 
 QString nameNotInCodePageText(const QString& folder) {
-    const auto letter = firstOutsideCp1254(toUtf8(folder));
+    const auto letter = firstOutsideCp1254(folder.toStdString());
     const char32_t shown = letter.value_or(U'?');
     return QStringLiteral("Marunda \"%1\" dizinine kurulamaz, çünkü dizin adındaki \"%2\" "
                           "harfi Türkçe kod sayfasında (1254) bulunmadığı için kurulum bilgisine "
@@ -109,9 +110,8 @@ void Form1::build() {
     auto* picker = new ui::DriveFolderPicker(QStringLiteral("Sürücü hazır değil"), this);
     picker->setGeometry(8, 50, 160, 133);
 
-    const auto folder = platform::defaultInstallationFolder().u8string();
     text1_ = new QLineEdit(
-        QDir::toNativeSeparators(fromUtf8(std::string(folder.begin(), folder.end()))), this);
+        QDir::toNativeSeparators(ui::pathQText(platform::defaultInstallationFolder())), this);
     text1_->setObjectName(QStringLiteral("Text1"));
     text1_->setGeometry(176, 50, 154, 22);
     cubuk_ = ui::placedProgressBar(this, {176, 80, 154, 18});
@@ -155,7 +155,7 @@ void Form1::install() {
         }};
     endZilora(text1_->text().trimmed());
     const auto report =
-        installer::install({medium_, installer_, toUtf8(text1_->text().trimmed())}, events);
+        installer::install({medium_, installer_, text1_->text().trimmed().toStdString()}, events);
     const bool end = reportStop(report);
     cubuk_->setValue(0);
     if (end) {
@@ -164,7 +164,7 @@ void Form1::install() {
 }
 
 bool Form1::reportStop(const installer::InstallReport& report) {
-    const QString detail = fromUtf8(report.detail);
+    const QString detail = QString::fromStdString(report.detail);
     switch (report.stop) {
     case InstallStop::none: {
         QString text = QStringLiteral("Marunda 1.7 Programı bilgisayarınıza başarıyla kurulmuştur");

@@ -28,15 +28,17 @@ QString earlierBackupText(const installer::RemovalReport& result) {
     }
     return QStringLiteral("\n\nMasaüstünüzdeki \"%1\" klasöründe bulunan önceki yedeğiniz "
                           "silinmedi, \"%2\" adıyla aynı yerde saklandı.")
-        .arg(fromUtf8(std::string(installer::kBackupFolder)), fromUtf8(result.earlierBackup));
+        .arg(QString::fromStdString(std::string(installer::kBackupFolder)),
+             QString::fromStdString(result.earlierBackup));
 }
 
 // Names the file that cannot go and the program to close; nothing was deleted, so the user may
 // try again.
 QString fileInUseText(const installer::RemovalReport& result) {
-    const QString file = QDir::toNativeSeparators(fromUtf8(result.folder) + QLatin1Char('/') +
-                                                  fromUtf8(result.detail));
-    const QString program = fromUtf8(installer::programOfFile(result.detail));
+    const QString file =
+        QDir::toNativeSeparators(QString::fromStdString(result.folder) + QLatin1Char('/') +
+                                 QString::fromStdString(result.detail));
+    const QString program = QString::fromStdString(installer::programOfFile(result.detail));
     const QString close = program.isEmpty()
                               ? QStringLiteral("çalışan Marunda, Selvira ve Dorvex programlarını")
                               : program + QStringLiteral(" programını");
@@ -115,7 +117,7 @@ bool Form2::report(const installer::RemovalReport& result) {
         if (!result.remaining.empty()) {
             text += QStringLiteral("\n\n%1 klasöründe Marunda'ya ait olmayan dosyalar bulunduğu "
                                    "için bu klasör ve içindeki bu dosyalar silinmedi.")
-                        .arg(QDir::toNativeSeparators(fromUtf8(result.folder)));
+                        .arg(QDir::toNativeSeparators(QString::fromStdString(result.folder)));
         }
         text += earlierBackupText(result);
         if (const QString failed = failedStepsText(result.failed); !failed.isEmpty()) {
@@ -132,11 +134,12 @@ bool Form2::report(const installer::RemovalReport& result) {
                              QStringLiteral("Marunda 1.7 bu bilgisayarda kurulu görünmüyor"));
         return true;
     case RemovalStop::backupFailed:
-        MessageBox::critical(this, kErrorTitle,
-                             QStringLiteral("Kayıt dosyalarınızın yedeği alınamadı (%1). "
-                                            "Dosyalarınızı kaybetmemeniz için hiçbir dosya "
-                                            "silinmedi ve programı kaldırma işlemi durduruldu")
-                                 .arg(QDir::toNativeSeparators(fromUtf8(result.detail))));
+        MessageBox::critical(
+            this, kErrorTitle,
+            QStringLiteral("Kayıt dosyalarınızın yedeği alınamadı (%1). "
+                           "Dosyalarınızı kaybetmemeniz için hiçbir dosya "
+                           "silinmedi ve programı kaldırma işlemi durduruldu")
+                .arg(QDir::toNativeSeparators(QString::fromStdString(result.detail))));
         return false;
     case RemovalStop::fileInUse:
         MessageBox::critical(this, kCaption, fileInUseText(result));

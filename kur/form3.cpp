@@ -74,7 +74,7 @@ void Form3::reinstall() {
     }
     if (const auto installed = installer::installedFolder();
         installed.stop == installer::RemovalStop::none) {
-        form1_->setFolder(QDir::toNativeSeparators(fromUtf8(installed.folder)));
+        form1_->setFolder(QDir::toNativeSeparators(QString::fromStdString(installed.folder)));
     }
     form1_->show();
     form1_->raise();

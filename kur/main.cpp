@@ -3,25 +3,18 @@
 #include "kur/form3.h"
 #include "kur/startup.h"
 #include "ui/fonts.h"
+#include "ui/path_text.h"
 
 #include <QApplication>
-
-namespace {
-
-std::filesystem::path fromQt(const QString& path) {
-    const QByteArray utf8 = path.toUtf8();
-    return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
-}
-
-} // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     // Kur's windows end it themselves, after their question.
     QApplication::setQuitOnLastWindowClosed(false);
     marunda::ui::ensureFonts();
-    const auto windows = marunda::kur::start(fromQt(QCoreApplication::applicationDirPath()),
-                                             fromQt(QCoreApplication::applicationFilePath()));
+    const auto windows =
+        marunda::kur::start(marunda::ui::pathFromQText(QCoreApplication::applicationDirPath()),
+                            marunda::ui::pathFromQText(QCoreApplication::applicationFilePath()));
     const auto quit = [] {
         QCoreApplication::exit(0);
     };

@@ -38,12 +38,4 @@ QString failedStepsText(const std::vector<installer::LaterStep>& failed) {
         .arg(names.join(QStringLiteral(", ")));
 }
 
-QString fromUtf8(const std::string& text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-std::string toUtf8(const QString& text) {
-    return text.toUtf8().toStdString();
-}
-
 } // namespace marunda::kur

@@ -16,8 +16,4 @@ inline const QString kExitQuestion = QStringLiteral("Kur'dan çıkmak istediğin
 // The sentence that names the later steps that could not be done; empty when none failed.
 QString failedStepsText(const std::vector<installer::LaterStep>& failed);
 
-// Folder texts of the windows <-> UTF-8 of the library.
-QString fromUtf8(const std::string& text);
-std::string toUtf8(const QString& text);
-
 } // namespace marunda::kur

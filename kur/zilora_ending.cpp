@@ -19,7 +19,7 @@ void endInstalledZilora() {
         return;
     }
     if (const auto folder = installer::readInstallationLog(windows.value())) {
-        endZilora(fromUtf8(folder.value()));
+        endZilora(QString::fromStdString(folder.value()));
     }
 }
 

@@ -93,14 +93,6 @@ std::filesystem::path volumeOf(const std::filesystem::path& folder);
 std::optional<std::filesystem::path> findSibling(const std::filesystem::path& folder,
                                                  std::string_view name);
 
-#ifdef _WIN32
-// Starts playing the WAV file once and returns at once, without waiting for its end. (Elsewhere
-// the programs play their sounds through Qt.)
-Result<void> playSound(const std::filesystem::path& file);
-// Ends the sound that playSound started, if it still plays; the file is open until then.
-void stopSound();
-#endif
-
 // Whether the file system takes names that differ only in case for the same file; where it
 // does, folders may be shown in lower case without naming another folder.
 bool fileNamesIgnoreCase();

@@ -11,8 +11,12 @@ struct ButtonPair {
     QPushButton* cancel;
 };
 
-// A dialog's closing pair: "Command1" (the default button) in `okBox`, and "Command2", "İptal",
-// of the same size at `cancelX`.
+// A dialog's closing pair, not yet placed: "Command1", the default button, and "Command2",
+// "İptal".
+ButtonPair okCancelPair(QWidget* parent = nullptr,
+                        const QString& okCaption = QStringLiteral("Tamam"));
+
+// The pair placed: "Command1" in `okBox`, and "Command2" of the same size at `cancelX`.
 ButtonPair okCancelButtons(QWidget* parent, const QRect& okBox, int cancelX,
                            const QString& okCaption = QStringLiteral("Tamam"));
 

@@ -1,28 +1,20 @@
 #include "zilora/start_telefon.h"
 
 #include "platform/platform.h"
+#include "platform/program_files.h"
 #include "ui/message_box.h"
 
 #include <string>
 #include <vector>
 
 namespace marunda::zilora {
-namespace {
-
-#ifdef _WIN32
-constexpr const char* kTelefonProgram = "Telefon.exe";
-#else
-constexpr const char* kTelefonProgram = "Telefon";
-#endif
-
-} // namespace
 
 void startTelefon(const std::filesystem::path& folder, const QStringList& arguments) {
     std::vector<std::string> texts;
     for (const auto& argument : arguments) {
         texts.push_back(argument.toStdString());
     }
-    const auto program = platform::findSibling(folder, kTelefonProgram);
+    const auto program = platform::findSibling(folder, platform::programName(platform::kTelefon));
     if (program && platform::startDetached(*program, texts)) {
         return;
     }

@@ -1,6 +1,8 @@
 #include "zilora/tune.h"
 
 #include "platform/platform.h"
+#include "platform/program_files.h"
+#include "platform/win32/sound.h"
 
 #include <QObject>
 
@@ -19,7 +21,7 @@ public:
 // Qt for Windows comes without Qt Multimedia here: the system plays the tune.
 std::optional<std::filesystem::path> playTune(const std::filesystem::path& folder,
                                               QObject* parent) {
-    auto file = platform::findSibling(folder, "Zilora.wav");
+    auto file = platform::findSibling(folder, platform::kTuneFile);
     if (file && platform::playSound(*file)) {
         new TuneEnd(parent);
     }

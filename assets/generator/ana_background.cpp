@@ -1,7 +1,7 @@
 // The main window's background: warm paper with two panels and a border along the outline.
 #include "artwork.h"
 
-#include "telefon/ana/ana_outline.h"
+#include "assets/ana_outline.h"
 
 #include <QLinearGradient>
 #include <QPainter>

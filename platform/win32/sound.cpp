@@ -1,5 +1,5 @@
+#include "platform/win32/sound.h"
 #include "core/file_name.h"
-#include "platform/platform.h"
 #include "platform/win32/wide_text.h"
 
 #include <windows.h>

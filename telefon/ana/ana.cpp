@@ -1,6 +1,6 @@
 #include "telefon/ana/ana.h"
 
-#include "telefon/ana/ana_outline.h"
+#include "assets/ana_outline.h"
 #include "telefon/ana/tray_parking.h"
 #include "telefon/ana/window_registry.h"
 #include "ui/colours.h"

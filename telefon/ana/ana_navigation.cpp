@@ -9,10 +9,11 @@ namespace marunda::telefon {
 
 namespace {
 
-void tellUnreadable(QWidget* parent, const char* file) {
+void tellUnreadable(QWidget* parent, std::string_view file) {
     marunda::ui::MessageBox::critical(
         parent, QStringLiteral("Hata"),
-        QStringLiteral("'%1' dosyası okunamıyor, sayfa değiştirilemedi.").arg(file));
+        QStringLiteral("'%1' dosyası okunamıyor, sayfa değiştirilemedi.")
+            .arg(QString::fromLatin1(file.data(), static_cast<qsizetype>(file.size()))));
 }
 
 } // namespace
@@ -20,7 +21,7 @@ void tellUnreadable(QWidget* parent, const char* file) {
 void Ana::showStoredPage(int page) {
     auto record = store_.readPage(page);
     if (!record) {
-        tellUnreadable(this, "telefon.dat");
+        tellUnreadable(this, marunda::kBookFile);
         return;
     }
     showPage(page, record.value());
@@ -29,8 +30,9 @@ void Ana::showStoredPage(int page) {
 marunda::Result<int> Ana::readCounterOrTell() {
     auto counter = store_.readNextPage();
     if (!counter || counter.value() < 1) {
-        tellUnreadable(this, "bilgi.dat");
-        return marunda::makeError(marunda::ErrorCode::unreadable, "bilgi.dat");
+        tellUnreadable(this, marunda::kCounterFile);
+        return marunda::makeError(marunda::ErrorCode::unreadable,
+                                  std::string(marunda::kCounterFile));
     }
     return counter;
 }

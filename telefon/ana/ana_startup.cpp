@@ -1,8 +1,8 @@
 // The start-up of the program and the first page it shows.
 #include "telefon/ana/ana.h"
 
+#include "assets/ana_outline.h"
 #include "core/book_opening.h"
-#include "telefon/ana/ana_outline.h"
 #include "ui/message_box.h"
 #include "ui/support_contact.h"
 

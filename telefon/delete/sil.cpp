@@ -42,10 +42,6 @@ Sil::Sil(Ana& ana)
     setWindowTitle(QStringLiteral("Telefon Sil"));
     build();
     pageBox_->setText(QString::number(ana_.currentPage()));
-    // However the window goes ("Tamam", "İptal", Esc, its close box), the mouse has long left
-    // "Telefon Sil" on the main window.
-    connect(this, &QDialog::finished, this,
-            [this] { ana_.resetCommandColours(QStringLiteral("com4")); });
 }
 
 void Sil::build() {

@@ -1,8 +1,8 @@
 #include "telefon/listing/kaydet.h"
 
+#include "folder_picker/drive_folder_picker.h"
 #include "telefon/listing/dokum.h"
 #include "telefon/listing/listing_widgets.h"
-#include "ui/drive_folder_picker.h"
 #include "ui/fonts.h"
 
 #include <QCloseEvent>

@@ -1,7 +1,8 @@
 #include "telefon/listing/listing_widgets.h"
 
-#include "platform/platform.h"
-#include "ui/named_child.h"
+#include "folder_picker/drive_folder_picker.h"
+#include "ui/button_row.h"
+#include "ui/path_text.h"
 
 #include <QDir>
 #include <QHBoxLayout>
@@ -10,19 +11,16 @@
 namespace marunda::telefon {
 
 QString listingFolderText(const QString& path) {
-    const QString native = QDir::toNativeSeparators(path);
-    return marunda::platform::fileNamesIgnoreCase() ? native.toLower() : native;
+    return ui::shownFolder(path);
 }
 
 QString listingFolderText(const std::filesystem::path& path) {
-    return listingFolderText(QString::fromStdU16String(path.u16string()));
+    return listingFolderText(ui::pathQText(path));
 }
 
 ConfirmRow confirmRow() {
-    ConfirmRow buttons{new QHBoxLayout,
-                       ui::named(new QPushButton(QStringLiteral("Tamam")), "Command1"),
-                       ui::named(new QPushButton(QStringLiteral("İptal")), "Command2")};
-    buttons.tamam->setDefault(true);
+    const ui::ButtonPair pair = ui::okCancelPair();
+    ConfirmRow buttons{new QHBoxLayout, pair.ok, pair.cancel};
     buttons.row->addStretch();
     buttons.row->addWidget(buttons.tamam);
     buttons.row->addWidget(buttons.iptal);

@@ -17,8 +17,6 @@ namespace marunda::telefon {
 
 namespace {
 
-const QString kCommand = QStringLiteral("com8");
-
 QLabel* label(const QString& name, const QString& caption, QWidget* parent, const QRect& box) {
     return marunda::ui::placed(new QLabel(caption, parent), name, box);
 }
@@ -223,20 +221,8 @@ void Pass::apply() {
     finish(QStringLiteral("Şifre değiştirldi!"));
 }
 
-void Pass::reject() {
-    if (!closing_) {
-        closing_ = true;
-        if (ana_) {
-            ana_->resetCommandColours(kCommand);
-        }
-    }
-    QDialog::reject();
-}
-
 void Pass::finish(const QString& notice) {
-    closing_ = true;
     if (ana_) {
-        ana_->resetCommandColours(kCommand);
         ana_->notice(notice);
     }
     close();

@@ -30,8 +30,6 @@ public:
     void checkOldPassword();
     // "Tamam" of the window.
     void apply();
-    // "İptal", Esc and the close box: nothing is written.
-    void reject() override;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -66,7 +64,6 @@ private:
     QPushButton* command1_ = nullptr;
     QPushButton* command2_ = nullptr;
     QTimer* timer1_ = nullptr;
-    bool closing_ = false;
 };
 
 } // namespace marunda::telefon

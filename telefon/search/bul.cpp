@@ -105,8 +105,6 @@ Bul::Bul(Ana& ana)
     connect(command1_, &QPushButton::clicked, this, &Bul::find);
     connect(command2_, &QPushButton::clicked, this, &Bul::reject);
     connect(listView1_, &QTreeWidget::itemDoubleClicked, this, &Bul::openResult);
-    // However the window closes, the menu command it came from is shown normal again.
-    connect(this, &QDialog::finished, &ana_, [&ana] { ana.resetCommandColours("com2"); });
 }
 
 void Bul::buildSearchFrame() {

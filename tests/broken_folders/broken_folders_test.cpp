@@ -2,12 +2,12 @@
 // whose folder is one of them: none may crash, each says what it says of its own, and the only
 // files that change are repairs that lose nothing.
 #include "core/contact_record.h"
+#include "core/file_name.h"
 #include "core/password_file.h"
 #include "core/record_store.h"
 #include "donusturucu/form1.h"
 #include "installer/backup.h"
 #include "installer/installation_log.h"
-#include "installer/utf8_path.h"
 #include "kur/form2.h"
 #include "platform/platform.h"
 #include "telefon/ana/ana.h"
@@ -282,7 +282,7 @@ private slots:
         }
         const auto windows = marunda::platform::windowsFolder().value();
         const auto backupPath = marunda::platform::desktopFolder().value() /
-                                marunda::installer::pathFromUtf8(marunda::installer::kBackupFolder);
+                                marunda::pathFromText(marunda::installer::kBackupFolder);
         QDir backup(QString::fromStdU16String(backupPath.u16string()));
         // On Windows the system's own desktop and folder, shared with other tests.
         const auto clear = qScopeGuard([&] {

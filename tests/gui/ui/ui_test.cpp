@@ -1,8 +1,8 @@
 // The shared window pieces: command labels, the notice, single windows and message boxes.
 #include "gui_test_support.h"
 
+#include "folder_picker/drive_folder_picker.h"
 #include "ui/command_label.h"
-#include "ui/drive_folder_picker.h"
 #include "ui/fonts.h"
 #include "ui/message_box.h"
 #include "ui/notice.h"

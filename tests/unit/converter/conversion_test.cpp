@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <vector>
 
 using namespace marunda;
 using namespace marunda::converter;
@@ -300,6 +301,17 @@ TEST(Conversion, APrivateBookStaysPrivate) {
     std::filesystem::permissions(setup.book / "telefon.dat", owner);
     ASSERT_TRUE(convertInstallation(setup.windows.path()));
     EXPECT_EQ(std::filesystem::status(setup.book / "telefon.dat").permissions(), owner);
+
+    // Already while its first bytes are written, not once it is complete.
+    Installation16 again;
+    again.files("3\r\n", book16(1, 2));
+    std::filesystem::permissions(again.book / "telefon.dat", owner);
+    std::vector<std::filesystem::perms> whileWritten;
+    ASSERT_TRUE(convertBook(again.book.path(), [&](std::size_t, std::size_t) {
+        whileWritten.push_back(std::filesystem::status(again.book / "telefon.tmp").permissions());
+    }));
+    ASSERT_FALSE(whileWritten.empty());
+    EXPECT_EQ(whileWritten.front(), owner);
 }
 
 // The log's unquoted first line is one folder, comma and all, for Donusturucu and for Kur alike;

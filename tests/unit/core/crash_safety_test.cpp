@@ -18,7 +18,6 @@
 #include "installer/medium.h"
 #include "installer/removal.h"
 #include "installer/shortcuts.h"
-#include "installer/utf8_path.h"
 #ifdef _WIN32
 #include "platform/fake/fake_platform.h"
 #else
@@ -147,7 +146,7 @@ const fs::path kInstalled = "Telefon";
 const fs::path kWindows = fs::path("data") / "Marunda";
 const fs::path kLog = kWindows / installer::kLog17;
 const fs::path kDesktop = "Desktop";
-const fs::path kBackup = kDesktop / installer::pathFromUtf8(installer::kBackupFolder);
+const fs::path kBackup = kDesktop / marunda::pathFromText(installer::kBackupFolder);
 constexpr auto kBookMode = fs::perms::owner_read | fs::perms::owner_write;
 
 std::string dataBytes(const std::string& name) {
@@ -701,9 +700,23 @@ std::string faultAfterRestart(const Folder& folder, const Operation& op, const E
     return crashed ? residueLeftAfterRerun(folder, op) : std::string();
 }
 
+// A row's name as a test's: its place in the table and its words.
+std::string rowName(const testing::TestParamInfo<std::size_t>& row) {
+    std::string name = (row.param < 10 ? "0" : "") + std::to_string(row.param) + "_";
+    for (const char c : std::string(operations()[row.param].name)) {
+        const bool plain =
+            (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
+        name += plain ? c : '_';
+    }
+    return name;
+}
+
 } // namespace
 
-TEST(CrashSafety, EveryOperationSurvivesAFailureAtEveryFileCall) {
+// One test per row, so that the rows run side by side and a slow one shows by name.
+class CrashSafety : public testing::TestWithParam<std::size_t> {};
+
+TEST_P(CrashSafety, SurvivesAFailureAtEveryFileCall) {
     using file_faults::Kind;
     std::vector<Kind> kinds{Kind::once, Kind::fromThenOn};
 #ifndef _WIN32
@@ -711,7 +724,8 @@ TEST(CrashSafety, EveryOperationSurvivesAFailureAtEveryFileCall) {
 #endif
     std::map<Kind, int> tried;
     int broken = 0;
-    for (const auto& op : operations()) {
+    {
+        const auto op = operations()[GetParam()];
         const auto ends = endsOf(op);
         for (int n = 1; n <= ends.calls; ++n) {
             for (auto kind : kinds) {
@@ -732,7 +746,10 @@ TEST(CrashSafety, EveryOperationSurvivesAFailureAtEveryFileCall) {
             }
         }
     }
-    std::cout << operations().size() << " operations; fault points tried: " << tried[Kind::once]
+    std::cout << operations()[GetParam()].name << ": fault points tried: " << tried[Kind::once]
               << " failing once, " << tried[Kind::fromThenOn] << " crashes, "
               << tried[Kind::processEnd] << " process ends; " << broken << " broke the book\n";
 }
+
+INSTANTIATE_TEST_SUITE_P(EveryOperation, CrashSafety,
+                         testing::Range<std::size_t>(0, operations().size()), rowName);

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "core/file_name.h"
 #include "installer/installation.h"
 #include "installer/medium.h"
 #include "installer/removal.h"
-#include "installer/utf8_path.h"
 #include "platform/fake/fake_platform.h"
 #include "temp_folder.h"
 
@@ -32,7 +32,7 @@ protected:
 
     // Names are UTF-8, on every system.
     std::filesystem::path folder(const std::string& name = "Telefon") const {
-        return root / marunda::installer::pathFromUtf8(name);
+        return root / marunda::pathFromText(name);
     }
     static std::string utf8(const std::filesystem::path& path) {
         const auto text = path.u8string();

@@ -15,7 +15,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-const fs::path kBackup = fs::path("desktop") / pathFromUtf8("Marunda Kayıt Dosyaları");
+const fs::path kBackup = fs::path("desktop") / marunda::pathFromText("Marunda Kayıt Dosyaları");
 const std::string kReadMeBytes = "Bu klas\xF6rdeki dosyalar\xFD kullanmak i\xE7in, Marunda "
                                  "program\xFDn\xFD kurduktan sonra program\xFDn oldu\xF0u "
                                  "klas\xF6re kopyalay\xFDn\r\n";
@@ -80,7 +80,7 @@ TEST_F(RemovalTest, BackupKeepsAnEarlierOneThatDiffers) {
     fs::last_write_time(root / kBackup / "telefon.dat", localTime(2026, 12, 9, 14, 3));
     fs::last_write_time(root / kBackup / "data.dat", localTime(2025, 1, 2, 3, 4));
     const std::string dated = "Marunda Kayıt Dosyaları (2026-12-09 14.03)";
-    const fs::path kept = fs::path("desktop") / pathFromUtf8(dated);
+    const fs::path kept = fs::path("desktop") / marunda::pathFromText(dated);
 
     const auto report = remove(true);
     ASSERT_EQ(report.stop, RemovalStop::none);

@@ -1,9 +1,9 @@
 // The installation and removal through the Win32 services: the shell's links and the Run key,
 // read back in the throw-away prefix the tests run in.
+#include "core/file_name.h"
 #include "installer/installation.h"
 #include "installer/medium.h"
 #include "installer/removal.h"
-#include "installer/utf8_path.h"
 #include "platform/platform.h"
 #include "run_key_reader.h"
 #include "shell_link_reader.h"
@@ -39,7 +39,7 @@ TEST(InstallationOnWindows, InstallsAndRemovesThroughTheShell) {
         root.write("medium/" + source, "stand-in");
     }
     root.write("medium/Kur.exe", "stand-in");
-    const fs::path target = root / pathFromUtf8("Kişiler, Ev");
+    const fs::path target = root / marunda::pathFromText("Kişiler, Ev");
     const auto text = target.u8string();
 
     const auto report =

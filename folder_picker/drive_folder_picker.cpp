@@ -1,7 +1,8 @@
-#include "ui/drive_folder_picker.h"
+#include "folder_picker/drive_folder_picker.h"
 
 #include "platform/platform.h"
 #include "ui/message_box.h"
+#include "ui/path_text.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -20,25 +21,16 @@ namespace marunda::ui {
 
 namespace {
 
-// Through UTF-8, which both systems' paths convert to without fail.
-std::filesystem::path toPath(const QString& path) {
-    const QByteArray utf8 = path.toUtf8();
-    return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
-}
-
 QString fromPath(const std::filesystem::path& path) {
-    const std::u8string utf8 = path.u8string();
-    return QDir::fromNativeSeparators(
-        QString::fromUtf8(reinterpret_cast<const char*>(utf8.data()), qsizetype(utf8.size())));
-}
-
-// As the folder lists show them: lower case only where the file system ignores case.
-QString shown(const QString& path) {
-    const QString native = QDir::toNativeSeparators(path);
-    return platform::fileNamesIgnoreCase() ? native.toLower() : native;
+    return QDir::fromNativeSeparators(pathQText(path));
 }
 
 } // namespace
+
+QString shownFolder(const QString& path) {
+    const QString native = QDir::toNativeSeparators(path);
+    return platform::fileNamesIgnoreCase() ? native.toLower() : native;
+}
 
 DriveFolderPicker::DriveFolderPicker(const QString& notReady, QWidget* parent)
     : QWidget(parent)
@@ -47,7 +39,7 @@ DriveFolderPicker::DriveFolderPicker(const QString& notReady, QWidget* parent)
     drive1_->setObjectName(QStringLiteral("Drive1"));
     for (const auto& volume : platform::volumes()) {
         const QString root = fromPath(volume.root);
-        drive1_->addItem(shown(root), root);
+        drive1_->addItem(shownFolder(root), root);
     }
     model_ = new QFileSystemModel(this);
     // No hidden folders (on Linux those whose names begin with '.'); the chosen folder shows
@@ -82,7 +74,7 @@ int DriveFolderPicker::driveEntry(const QString& root) {
     int entry = drive1_->findData(root);
     if (entry < 0) {
         const QSignalBlocker blocker(drive1_);
-        drive1_->addItem(shown(root), root);
+        drive1_->addItem(shownFolder(root), root);
         entry = drive1_->count() - 1;
     }
     return entry;
@@ -92,8 +84,8 @@ void DriveFolderPicker::showFolder(const QString& path) {
     // The tree knows a folder only as the disk spells it; where names ignore case it may come
     // in another case (the listing keeps folders in lower case).
     const QString folder = fromPath(
-        platform::storedSpelling(toPath(QDir::cleanPath(QDir::fromNativeSeparators(path)))));
-    const QString root = fromPath(platform::volumeOf(toPath(folder)));
+        platform::storedSpelling(pathFromQText(QDir::cleanPath(QDir::fromNativeSeparators(path)))));
+    const QString root = fromPath(platform::volumeOf(pathFromQText(folder)));
     shownDrive_ = driveEntry(root);
     {
         const QSignalBlocker blocker(drive1_);
@@ -117,7 +109,7 @@ QString DriveFolderPicker::folder() const {
 
 void DriveFolderPicker::changeDrive(int index) {
     const QString root = drive1_->itemData(index).toString();
-    if (!platform::volumeReady(toPath(root))) {
+    if (!platform::volumeReady(pathFromQText(root))) {
         MessageBox::critical(this, QStringLiteral("Hata"), notReady_);
         const QSignalBlocker blocker(drive1_);
         drive1_->setCurrentIndex(shownDrive_);

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "ui/api.h"
-
 #include <QString>
 #include <QWidget>
 
@@ -11,10 +9,14 @@ class QTreeView;
 
 namespace marunda::ui {
 
+// A folder as the folder lists show it: with the system's separators, and in lower case only
+// where the file system ignores case.
+QString shownFolder(const QString& path);
+
 // The drive list `Drive1` over the folder tree `Dir1`: choosing a volume moves the tree to it,
 // and a volume that cannot be read is refused with a message, the list going back to the volume
 // the tree still shows. Folders travel with '/' separators.
-class MARUNDA_UI_API DriveFolderPicker : public QWidget {
+class DriveFolderPicker : public QWidget {
     Q_OBJECT
 public:
     // `notReady`: the text of the critical message for a volume that cannot be read.
