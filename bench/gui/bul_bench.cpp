@@ -49,6 +49,6 @@ void BM_BulPhoneSearchFullBook(benchmark::State& state) {
 
 } // namespace
 
-BENCHMARK(BM_BulNameSearchFullBook)->Unit(benchmark::kMillisecond)->Repetitions(5);
-BENCHMARK(BM_BulNameSearchEveryRecord)->Unit(benchmark::kMillisecond)->Repetitions(5);
-BENCHMARK(BM_BulPhoneSearchFullBook)->Unit(benchmark::kMillisecond)->Repetitions(5);
+BENCHMARK(BM_BulNameSearchFullBook)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_BulNameSearchEveryRecord)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_BulPhoneSearchFullBook)->Unit(benchmark::kMillisecond);

@@ -94,6 +94,6 @@ void BM_VcardAlFromFileFullFile(benchmark::State& state) {
 
 } // namespace
 
-BENCHMARK(BM_VcardAlFloorReadFile)->Unit(benchmark::kMillisecond)->Repetitions(7);
-BENCHMARK(BM_VcardAlWindowFullFile)->Unit(benchmark::kMillisecond)->Repetitions(7);
-BENCHMARK(BM_VcardAlFromFileFullFile)->Unit(benchmark::kMillisecond)->Repetitions(7);
+BENCHMARK(BM_VcardAlFloorReadFile)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_VcardAlWindowFullFile)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_VcardAlFromFileFullFile)->Unit(benchmark::kMillisecond);
