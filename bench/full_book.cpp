@@ -2,6 +2,7 @@
 
 #include "core/file_io.h"
 
+#include <numeric>
 #include <random>
 #include <string>
 
@@ -36,6 +37,12 @@ ContactRecord FullBook::sampleRecord(int page) {
     record.setText(Field::email1, "kisi" + std::to_string(page) + "@example.com");
     record.setText(Field::notes, "Not " + std::to_string(page));
     return record;
+}
+
+std::vector<int> FullBook::everyPage() {
+    std::vector<int> pages(marunda::kMaxPage);
+    std::iota(pages.begin(), pages.end(), 1);
+    return pages;
 }
 
 FullBook::FullBook() {

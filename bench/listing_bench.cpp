@@ -4,19 +4,7 @@
 
 #include <benchmark/benchmark.h>
 
-#include <numeric>
-
 using namespace marunda;
-
-namespace {
-
-std::vector<int> everyPage() {
-    std::vector<int> pages(kMaxPage);
-    std::iota(pages.begin(), pages.end(), 1);
-    return pages;
-}
-
-} // namespace
 
 // The name list of the listing window: one read of the book, one cut per name.
 static void BM_ListingNameEntries(benchmark::State& state) {
@@ -41,7 +29,7 @@ BENCHMARK(BM_ListingFloorReadAndWrite)->Unit(benchmark::kMillisecond);
 // Every contact with every field: the whole book read once and 33.5 MB written.
 static void BM_ListingAllContactsAllFields(benchmark::State& state) {
     const auto& book = FullBook::instance();
-    const auto pages = everyPage();
+    const auto pages = FullBook::everyPage();
     const auto target = book.folder() / "liste.txt";
     for (auto _ : state) {
         benchmark::DoNotOptimize(

@@ -5,24 +5,16 @@
 
 #include <benchmark/benchmark.h>
 
-#include <numeric>
-
 using namespace marunda;
 
 namespace {
-
-std::vector<int> everyPage() {
-    std::vector<int> pages(kMaxPage);
-    std::iota(pages.begin(), pages.end(), 1);
-    return pages;
-}
 
 // The full book exported once: 32767 cards, beside the book.
 const std::filesystem::path& fullVcardFile() {
     static const auto file = [] {
         const auto& book = FullBook::instance();
         auto path = book.folder() / "rehber.vcf";
-        (void)exportVcards(book.store(), everyPage(), path);
+        (void)exportVcards(book.store(), FullBook::everyPage(), path);
         return path;
     }();
     return file;
@@ -71,7 +63,7 @@ BENCHMARK(BM_VcardExportFloor)->Unit(benchmark::kMillisecond)->UseRealTime();
 // Every contact of a full book as one vCard 3.0 file.
 static void BM_VcardExportFullBook(benchmark::State& state) {
     const auto& book = FullBook::instance();
-    const auto pages = everyPage();
+    const auto pages = FullBook::everyPage();
     const auto target = book.folder() / "disari.vcf";
     for (auto _ : state) {
         benchmark::DoNotOptimize(exportVcards(book.store(), pages, target).ok());

@@ -118,6 +118,16 @@ std::optional<char32_t> utf8At(std::string_view utf8, std::size_t i, int& extra)
     return ch;
 }
 
+// Blank padding and Latin letters come eight at a time: ASCII is its own UTF-8.
+bool eightAsciiAt(std::string_view bytes, std::size_t i, std::uint64_t& eight) {
+    constexpr std::uint64_t kHighBits = 0x8080808080808080u;
+    if (i + 8 > bytes.size()) {
+        return false;
+    }
+    std::memcpy(&eight, bytes.data() + i, 8);
+    return (eight & kHighBits) == 0;
+}
+
 } // namespace
 
 std::u32string utf8ToUtf32(std::string_view utf8) {
@@ -134,15 +144,11 @@ std::u32string utf8ToUtf32(std::string_view utf8) {
 }
 
 bool isUtf8(std::string_view bytes) {
-    constexpr std::uint64_t kHighBits = 0x8080808080808080u;
     std::size_t i = 0;
     while (i < bytes.size()) {
-        std::uint64_t eight = kHighBits;
-        if (i + 8 <= bytes.size()) {
-            std::memcpy(&eight, bytes.data() + i, 8);
-        }
-        if ((eight & kHighBits) == 0) {
-            i += 8; // plain ASCII, eight at a time
+        std::uint64_t eight = 0;
+        if (eightAsciiAt(bytes, i, eight)) {
+            i += 8;
             continue;
         }
         if (static_cast<unsigned char>(bytes[i]) < 0x80) {
@@ -189,15 +195,10 @@ std::array<Utf8Form, 256> buildUtf8Forms() {
 // `out` needs three bytes a character and one more, for the last whole four-byte write.
 char* decodeInto(std::string_view bytes, char* out) {
     static const auto forms = buildUtf8Forms();
-    constexpr std::uint64_t kHighBits = 0x8080808080808080u;
     std::size_t i = 0;
     while (i < bytes.size()) {
-        // Blank padding and Latin letters come eight at a time: ASCII is its own UTF-8.
-        std::uint64_t eight = kHighBits;
-        if (i + 8 <= bytes.size()) {
-            std::memcpy(&eight, bytes.data() + i, 8);
-        }
-        if ((eight & kHighBits) == 0) {
+        std::uint64_t eight = 0;
+        if (eightAsciiAt(bytes, i, eight)) {
             std::memcpy(out, &eight, 8);
             out += 8;
             i += 8;

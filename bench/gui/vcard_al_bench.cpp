@@ -16,8 +16,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include <numeric>
-
 using namespace marunda::telefon;
 
 namespace {
@@ -31,10 +29,8 @@ struct ImportFiles {
 const ImportFiles& importFiles() {
     static const ImportFiles files = [] {
         const auto& book = FullBook::instance();
-        std::vector<int> pages(marunda::kMaxPage);
-        std::iota(pages.begin(), pages.end(), 1);
         ImportFiles made{book.folder() / "rehber.vcf", book.folder() / "bos"};
-        (void)marunda::exportVcards(book.store(), pages, made.vcards);
+        (void)marunda::exportVcards(book.store(), FullBook::everyPage(), made.vcards);
         std::filesystem::create_directories(made.emptyBook);
         return made;
     }();
