@@ -69,18 +69,18 @@ void InstanceChannel::answer() {
     }
 }
 
-bool endRunningZilora(const QString& folder, int waitMs) {
+Ending endRunningZilora(const QString& folder, int waitMs) {
     QLocalSocket zilora;
     zilora.connectToServer(channelName(folder));
     if (!zilora.waitForConnected(kConnectMs)) {
-        return true;
+        return Ending::noneRan;
     }
     zilora.write(kEndRequest);
-    if (!zilora.waitForBytesWritten(kConnectMs)) {
-        return zilora.state() == QLocalSocket::UnconnectedState;
-    }
-    // The channel closes when the program has gone.
-    return zilora.state() == QLocalSocket::UnconnectedState || zilora.waitForDisconnected(waitMs);
+    zilora.waitForBytesWritten(kConnectMs);
+    // The channel closes when the program ends.
+    const bool closed =
+        zilora.state() == QLocalSocket::UnconnectedState || zilora.waitForDisconnected(waitMs);
+    return closed ? Ending::ended : Ending::stillRuns;
 }
 
 } // namespace marunda::zilora

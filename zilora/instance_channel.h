@@ -32,8 +32,14 @@ private:
     QLocalServer* server_;
 };
 
-// Asks the Zilora running from `folder` to end and waits up to `waitMs` for it to go. True
-// when none runs there (any more).
-bool endRunningZilora(const QString& folder, int waitMs);
+enum class Ending {
+    noneRan,   // no Zilora of that folder answered
+    ended,     // it closed the channel: it is ending, its process may not have gone yet
+    stillRuns, // it did not close the channel in time
+};
+
+// Asks the Zilora running from `folder` to end and waits up to `waitMs` for it to close the
+// channel.
+Ending endRunningZilora(const QString& folder, int waitMs);
 
 } // namespace marunda::zilora
