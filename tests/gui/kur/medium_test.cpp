@@ -276,11 +276,6 @@ private slots:
     void initTestCase() {
         MessageBox::setTestMode(true);
         QVERIFY(QFile::exists(medium() + "/dosya1.dat"));
-#ifdef _WIN32
-        // What the installation starts runs as on a user's machine, with the platform it carries.
-        // The system's own environment block is what a started program inherits.
-        SetEnvironmentVariableW(L"QT_QPA_PLATFORM", nullptr);
-#endif
     }
 
     // A case that failed half way leaves no program running from the folder for the next one.
