@@ -132,9 +132,13 @@ std::optional<CopyFailure> copyFiles(const InstallPlan& plan, const fs::path& ta
     return copyUninstaller(plan, windowsFolder);
 }
 
-std::vector<LaterStep> registerPrograms(const fs::path& target, const fs::path& windowsFolder,
-                                        const Progress& progress) {
+std::vector<LaterStep> registerPrograms(const InstallPlan& plan, const fs::path& target,
+                                        const fs::path& windowsFolder, const Progress& progress) {
     std::vector<LaterStep> failed;
+    // Before the entries that name them, so that a menu shows them at once.
+    if (!installProgramIcons(plan.medium)) {
+        failed.push_back(LaterStep::programIcons);
+    }
     if (!platform::createProgramGroup(kGroup, groupItems(target, windowsFolder))) {
         failed.push_back(LaterStep::programGroup);
     }
@@ -192,8 +196,10 @@ InstallReport install(const InstallPlan& plan, const InstallEvents& events) {
         return stopped(InstallStop::logNotWritten, std::string(kLog17));
     }
     events.progress(70);
-    return {
-        InstallStop::none, {}, WriteCause::unknown, registerPrograms(target, w, events.progress)};
+    return {InstallStop::none,
+            {},
+            WriteCause::unknown,
+            registerPrograms(plan, target, w, events.progress)};
 }
 
 } // namespace marunda::installer

@@ -42,6 +42,15 @@ std::span<const std::string> uninstallerRuntime() {
     return files;
 }
 
+std::span<const std::string_view> programIcons() {
+    static constexpr std::array icons{kTelefonIcon, kZiloraIcon, kKurIcon, kDonusturucuIcon};
+    return icons;
+}
+
+std::string iconSource(std::string_view icon, int size) {
+    return std::string(icon) + "-" + std::to_string(size) + ".png";
+}
+
 std::span<const InstalledFile> installedFiles() {
     static const std::vector<InstalledFile> files = [] {
         std::vector<InstalledFile> list{
@@ -69,6 +78,11 @@ std::span<const std::string> requiredSources() {
                                       "dosya4.dat"};
         for (const auto& file : uninstallerRuntime()) {
             list.push_back(runtimeSource(file));
+        }
+        for (const auto icon : programIcons()) {
+            for (const int size : kThemeIconSizes) {
+                list.push_back(iconSource(icon, size));
+            }
         }
         return list;
     }();

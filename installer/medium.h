@@ -35,6 +35,18 @@ std::string runtimeSource(const std::string& file);
 // files; empty where the system has the runtime.
 std::span<const std::string> uninstallerRuntime();
 
+// The programs' icons, by the names of our own that the system knows them under where desktop
+// entries name their icons from a theme; the medium carries a picture of each at every size of
+// kThemeIconSizes (none on Windows, where each program's file carries its icon).
+using platform::kThemeIconSizes;
+inline constexpr std::string_view kTelefonIcon = "marunda-telefon";
+inline constexpr std::string_view kZiloraIcon = "marunda-zilora";
+inline constexpr std::string_view kKurIcon = "marunda-kur";
+inline constexpr std::string_view kDonusturucuIcon = "marunda-donusturucu";
+std::span<const std::string_view> programIcons();
+// The picture of `icon` at `size` pixels as it lies on the medium.
+std::string iconSource(std::string_view icon, int size);
+
 // In the order of copying.
 std::span<const InstalledFile> installedFiles();
 // The order in which the sources are checked before anything is done.

@@ -111,6 +111,10 @@ std::vector<LaterStep> unregister(const fs::path& folder, const fs::path& window
     if (!platform::removeLogonEntry(kLogonName)) {
         failed.push_back(LaterStep::logonEntry);
     }
+    // Once no entry names them.
+    if (!removeProgramIcons()) {
+        failed.push_back(LaterStep::programIcons);
+    }
     return failed;
 }
 

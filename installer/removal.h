@@ -33,10 +33,10 @@ struct RemovalReport {
 RemovalReport installedFolder();
 
 // Removes what the installation put into its folder and the phone book's own files, then the
-// folder if nothing else is left; then the program group, the desktop shortcut and the logon
-// entry; and last the log, only when all that is gone. With `backup`, the data files are saved
-// first, and a failure there deletes nothing. The uninstaller's own copy stays: it is the
-// running program.
+// folder if nothing else is left; then the program group, the desktop shortcut, the logon entry
+// and the programs' icons; and last the log, only when all that is gone. With `backup`, the data
+// files are saved first, and a failure there deletes nothing. The uninstaller's own copy stays: it
+// is the running program.
 RemovalReport removeInstallation(bool backup, const Progress& progress);
 
 } // namespace marunda::installer

@@ -19,4 +19,9 @@ std::vector<platform::Shortcut> groupItems(const std::filesystem::path& folder,
 platform::Shortcut desktopShortcut(const std::filesystem::path& folder);
 std::filesystem::path reminderProgram(const std::filesystem::path& folder);
 
+// Gives the system each program's icon, from its pictures on `medium`; removes them. False when
+// one failed.
+bool installProgramIcons(const std::filesystem::path& medium);
+bool removeProgramIcons();
+
 } // namespace marunda::installer

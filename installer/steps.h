@@ -9,6 +9,7 @@ namespace marunda::installer {
 // Steps after the files are in place (or gone): when one fails, the rest still runs and the final
 // message names it.
 enum class LaterStep {
+    programIcons,
     programGroup,
     logonEntry,
     desktopShortcut,

@@ -8,6 +8,8 @@ namespace {
 
 QString stepName(installer::LaterStep step) {
     switch (step) {
+    case installer::LaterStep::programIcons:
+        return QStringLiteral("programların simgeleri");
     case installer::LaterStep::programGroup:
         return QStringLiteral("program menüsündeki Marunda grubu");
     case installer::LaterStep::logonEntry:

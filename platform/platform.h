@@ -26,8 +26,18 @@ struct Shortcut {
     // system offers programs by the kind of file (Linux), the entry says so. Windows' "Open with"
     // passes the file to any program.
     std::vector<std::string> opens = {};
+    // Where desktop entries name their icons from a theme (Linux), the icon given by
+    // installIcon() that the entry shows in place of `icon`; ignored where a program's file
+    // carries its own icon (Windows).
+    std::string themeIcon = {};
 
     bool operator==(const Shortcut&) const = default;
+};
+
+// A picture of a program's icon: a PNG file of `size` pixels square.
+struct IconPicture {
+    int size;
+    std::filesystem::path file;
 };
 
 // A volume the folder pickers offer, with whether it can be read now.
@@ -56,6 +66,14 @@ Result<void> removeProgramGroup(std::string_view group, const std::vector<Shortc
 // The shortcut on the desktop named after its caption.
 Result<void> createDesktopShortcut(const Shortcut& shortcut);
 Result<void> removeDesktopShortcut(std::string_view caption);
+
+// Gives this user the icon `name` (ASCII letters, digits and '-') in these pictures, at the
+// sizes of kThemeIconSizes, for the entries whose themeIcon names it; a second call replaces the
+// first. Where no entry names its icon so (Windows) there are no pictures and nothing to do.
+Result<void> installIcon(std::string_view name, const std::vector<IconPicture>& pictures);
+// Removes the pictures of the icon `name`, then the folders that leaves empty; the pictures of
+// others stay. A missing picture is no error.
+Result<void> removeIcon(std::string_view name);
 
 // Starts `program` at every logon; `name` identifies the entry. Machine-wide where allowed,
 // for this user otherwise.

@@ -19,9 +19,10 @@ struct Sound {
     std::function<QByteArray()> make;
 };
 
-// A program's icon file: drawn anew at each of its sizes.
+// A program's icon, drawn anew at each of its sizes into its icon file `<name>.ico` and into the
+// icon theme's pictures `marunda-<name>-<size>.png`.
 struct IconFile {
-    QString file;
+    QString name;
     std::function<QImage(int)> draw;
 };
 
@@ -36,5 +37,5 @@ std::vector<Sound> soundArtwork();
 QImage telefonIcon(int size);
 QImage ziloraIcon(int size);
 std::vector<IconFile> iconFiles();
-// An .ico file holding the drawing at 16, 24, 32, 48 and 256 pixels.
+// An .ico file holding the drawing at each size of kIconSizes.
 QByteArray icoFile(const std::function<QImage(int)>& draw);

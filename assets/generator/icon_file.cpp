@@ -1,15 +1,12 @@
 // The .ico format: a directory of images, each a bottom-up 32-bit bitmap with its transparency
 // mask, and the largest as PNG, as Windows has read icons since Vista.
 #include "artwork.h"
+#include "platform/program_files.h"
 
 #include <QBuffer>
 #include <QDataStream>
 
-#include <array>
-
 namespace {
-
-constexpr std::array kSizes{16, 24, 32, 48, 256};
 
 QByteArray pngBytes(const QImage& image) {
     QByteArray bytes;
@@ -52,7 +49,7 @@ QByteArray bitmapBytes(const QImage& drawn) {
 
 QByteArray icoFile(const std::function<QImage(int)>& draw) {
     std::vector<QByteArray> images;
-    for (int size : kSizes) {
+    for (int size : marunda::platform::kIconSizes) {
         const QImage image = draw(size);
         images.push_back(size == 256 ? pngBytes(image) : bitmapBytes(image));
     }
@@ -62,7 +59,7 @@ QByteArray icoFile(const std::function<QImage(int)>& draw) {
     out << quint16(0) << quint16(1) << quint16(images.size());
     quint32 offset = 6 + 16 * quint32(images.size());
     for (std::size_t i = 0; i < images.size(); ++i) {
-        const int size = kSizes[i];
+        const int size = marunda::platform::kIconSizes[i];
         out << quint8(size == 256 ? 0 : size) << quint8(size == 256 ? 0 : size) << quint8(0)
             << quint8(0) << quint16(1) << quint16(32) << quint32(images[i].size()) << offset;
         offset += quint32(images[i].size());

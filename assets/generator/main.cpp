@@ -1,12 +1,34 @@
 // Draws the suite's pictures and icons, and makes its sounds, into the folder named on the
 // command line.
 #include "artwork.h"
+#include "platform/program_files.h"
 
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
 
 #include <cstdio>
+
+namespace {
+
+bool writeIcon(const QDir& out, const IconFile& icon) {
+    const QString name = icon.name + ".ico";
+    QFile file(out.filePath(name));
+    if (!file.open(QIODevice::WriteOnly) || file.write(icoFile(icon.draw)) < 0) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(name));
+        return false;
+    }
+    for (const int size : marunda::platform::kIconSizes) {
+        const QString picture = QStringLiteral("marunda-%1-%2.png").arg(icon.name).arg(size);
+        if (!icon.draw(size).save(out.filePath(picture), "PNG")) {
+            std::fprintf(stderr, "cannot write %s\n", qPrintable(picture));
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
 
 int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
@@ -32,9 +54,7 @@ int main(int argc, char** argv) {
         }
     }
     for (const IconFile& icon : iconFiles()) {
-        QFile file(out.filePath(icon.file));
-        if (!file.open(QIODevice::WriteOnly) || file.write(icoFile(icon.draw)) < 0) {
-            std::fprintf(stderr, "cannot write %s\n", qPrintable(icon.file));
+        if (!writeIcon(out, icon)) {
             return 1;
         }
     }

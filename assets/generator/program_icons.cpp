@@ -45,8 +45,8 @@ QImage donusturucuIcon(int s) {
 } // namespace
 
 std::vector<IconFile> iconFiles() {
-    return {{QStringLiteral("telefon.ico"), telefonIcon},
-            {QStringLiteral("zilora.ico"), ziloraIcon},
-            {QStringLiteral("kur.ico"), kurIcon},
-            {QStringLiteral("donusturucu.ico"), donusturucuIcon}};
+    return {{QStringLiteral("telefon"), telefonIcon},
+            {QStringLiteral("zilora"), ziloraIcon},
+            {QStringLiteral("kur"), kurIcon},
+            {QStringLiteral("donusturucu"), donusturucuIcon}};
 }

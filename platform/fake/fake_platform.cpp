@@ -99,6 +99,22 @@ Result<void> removeDesktopShortcut(std::string_view caption) {
     return called;
 }
 
+Result<void> installIcon(std::string_view name, const std::vector<IconPicture>& pictures) {
+    auto called = record("installIcon");
+    if (called) {
+        fake::state().icons.insert_or_assign(std::string(name), pictures);
+    }
+    return called;
+}
+
+Result<void> removeIcon(std::string_view name) {
+    auto called = record("removeIcon");
+    if (called) {
+        fake::state().icons.erase(std::string(name));
+    }
+    return called;
+}
+
 Result<void> setLogonEntry(std::string_view name, const std::filesystem::path& program) {
     auto called = record("setLogonEntry");
     if (called) {

@@ -21,6 +21,7 @@ struct State {
     std::map<std::string, std::vector<Shortcut>, std::less<>> groups;
     std::map<std::string, Shortcut, std::less<>> desktopShortcuts; // by caption
     std::map<std::string, std::filesystem::path, std::less<>> logonEntries;
+    std::map<std::string, std::vector<IconPicture>, std::less<>> icons;
     std::vector<std::filesystem::path> started; // in the order of the calls
     std::vector<Volume> volumes;
     bool namesIgnoreCase = false;

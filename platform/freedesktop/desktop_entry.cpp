@@ -3,6 +3,7 @@
 #include "core/file_io.h"
 #include "core/file_name.h"
 
+#include <algorithm>
 #include <system_error>
 
 namespace marunda::platform::freedesktop {
@@ -14,6 +15,13 @@ constexpr std::string_view defaultIcon = "x-office-address-book";
 
 std::string pathValue(const std::filesystem::path& path) {
     return escapedValue(path.string());
+}
+
+std::string iconValue(const Shortcut& shortcut) {
+    if (!shortcut.themeIcon.empty()) {
+        return escapedValue(shortcut.themeIcon);
+    }
+    return shortcut.icon.empty() ? std::string(defaultIcon) : pathValue(shortcut.icon);
 }
 
 // What an interrupted write of the file left beside it.
@@ -80,9 +88,7 @@ std::string applicationEntry(const Shortcut& shortcut, std::string_view categori
     text += "Exec=" + execValue(target, !shortcut.opens.empty()) + "\n";
     // Our programs find their files in the current folder, as when started from their own.
     text += "Path=" + pathValue(target.parent_path()) + "\n";
-    text +=
-        "Icon=" + (shortcut.icon.empty() ? std::string(defaultIcon) : pathValue(shortcut.icon)) +
-        "\n";
+    text += "Icon=" + iconValue(shortcut) + "\n";
     text += "Terminal=false\n";
     text += "Categories=" + std::string(categories) + "\n";
     if (!shortcut.opens.empty()) {
@@ -131,6 +137,13 @@ Result<void> writeEntryFile(const std::filesystem::path& file, std::string_view 
 Result<void> removeEntryFile(const std::filesystem::path& file) {
     removeLeftovers(file);
     return removeFile(file);
+}
+
+bool plainName(std::string_view name) {
+    return !name.empty() && std::all_of(name.begin(), name.end(), [](unsigned char c) {
+        return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
+               c == '-';
+    });
 }
 
 bool plainFileName(std::string_view name) {

@@ -27,6 +27,8 @@ Result<void> writeEntryFile(const std::filesystem::path& file, std::string_view 
 // Removes an entry with what an interrupted write left of it; a missing entry is no error.
 Result<void> removeEntryFile(const std::filesystem::path& file);
 
+// Whether `name` is plain ASCII: letters, digits and '-', not empty.
+bool plainName(std::string_view name);
 // Whether `name` can be a file name as it stands: not empty, no '/', not "." or "..".
 bool plainFileName(std::string_view name);
 

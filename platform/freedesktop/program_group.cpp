@@ -10,14 +10,6 @@ namespace marunda::platform {
 
 namespace {
 
-// Group and item names become parts of file names and of the menu's XML: plain ASCII only.
-bool plainName(std::string_view name) {
-    return !name.empty() && std::all_of(name.begin(), name.end(), [](unsigned char c) {
-        return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
-               c == '-';
-    });
-}
-
 std::string lowerAscii(std::string_view text) {
     std::string out(text);
     std::transform(out.begin(), out.end(), out.begin(), [](unsigned char c) {
@@ -34,7 +26,8 @@ struct GroupFiles {
 };
 
 Result<GroupFiles> groupFiles(std::string_view group, const std::vector<Shortcut>& items) {
-    if (!plainName(group)) {
+    // Group and item names become parts of file names and of the menu's XML.
+    if (!freedesktop::plainName(group)) {
         return makeError(ErrorCode::badFormat, "group " + std::string(group));
     }
     const std::string stem = lowerAscii(group);
@@ -43,7 +36,7 @@ Result<GroupFiles> groupFiles(std::string_view group, const std::vector<Shortcut
                      {},
                      xdg::dataHome() / "applications"};
     for (const Shortcut& item : items) {
-        if (!plainName(item.name)) {
+        if (!freedesktop::plainName(item.name)) {
             return makeError(ErrorCode::badFormat, "item " + item.name);
         }
         files.entryNames.push_back(stem + "-" + lowerAscii(item.name) + ".desktop");

@@ -45,6 +45,13 @@ public:
             write("medium/" + QString::fromStdString(marunda::installer::runtimeSource(file)),
                   "stand-in");
         }
+        for (const auto icon : marunda::installer::programIcons()) {
+            for (const int size : marunda::installer::kThemeIconSizes) {
+                write("medium/" +
+                          QString::fromStdString(marunda::installer::iconSource(icon, size)),
+                      "stand-in");
+            }
+        }
         write("medium/Kur", "stand-in Kur");
     }
     ~Home() { clearShared(); }

@@ -10,6 +10,7 @@
 #include "zilora/instance_channel.h"
 
 #include <QDirIterator>
+#include <QImage>
 #include <QLineEdit>
 #include <QLocalSocket>
 #include <QProcess>
@@ -203,8 +204,37 @@ private:
             QVERIFY2(validate.exitCode() == 0 && !said.contains("error:"),
                      qPrintable(entry + ": " + said));
         }
+        checkIcons(entries.filter(QRegularExpression("^(Desktop|data/applications)/")));
 #endif
     }
+
+#ifndef _WIN32
+    // Each picture of the icon theme at its size, and the icons of the menu's and the desktop's
+    // entries found in the theme as an icon theme's reader finds them.
+    void checkIcons(const QStringList& entries) {
+        const QStringList pictures = filesUnder(home_.path("data/icons"));
+        QCOMPARE(pictures.size(), int(marunda::installer::programIcons().size() *
+                                      marunda::installer::kThemeIconSizes.size()));
+        for (const QString& picture : pictures) {
+            const int size = picture.section('/', 1, 1).section('x', 0, 0).toInt(); // hicolor/NxN/
+            QCOMPARE(QImage(home_.path("data/icons/" + picture)).size(), QSize(size, size));
+        }
+        QProcess reader;
+        QStringList arguments{"-c", "import sys, xdg.DesktopEntry as d, xdg.IconTheme as t\n"
+                                    "for f in sys.argv[1:]:\n"
+                                    "    print(t.getIconPath(d.DesktopEntry(f).getIcon(), 48))"};
+        for (const QString& entry : entries) {
+            arguments << home_.path(entry);
+        }
+        reader.start("/usr/bin/python3", arguments);
+        QVERIFY(reader.waitForFinished());
+        const QString theme = home_.path("data/icons/hicolor/48x48/apps/");
+        QCOMPARE(QString::fromUtf8(reader.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts),
+                 (QStringList{theme + "marunda-telefon.png", theme + "marunda-donusturucu.png",
+                              theme + "marunda-kur.png", theme + "marunda-telefon.png",
+                              theme + "marunda-zilora.png"}));
+    }
+#endif
 
 #ifdef _WIN32
     // Each program's icon and version, and the administrator asked for by Kur and its copy alone.

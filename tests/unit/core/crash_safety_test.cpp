@@ -182,6 +182,11 @@ void kurWorld(const TempFolder& dir) {
     for (const auto& file : installer::uninstallerRuntime()) {
         dir.write(fs::path("medium") / installer::runtimeSource(file), "new " + file);
     }
+    for (const auto icon : installer::programIcons()) {
+        for (const int size : installer::kThemeIconSizes) {
+            dir.write(fs::path("medium") / installer::iconSource(icon, size), "new picture");
+        }
+    }
     dir.write("medium/Kur", "new Kur");
 }
 
@@ -197,6 +202,7 @@ void installedBook(const TempFolder& dir) {
                                              installer::groupItems(folder, dir / kWindows)));
     ASSERT_TRUE(platform::setLogonEntry(installer::kLogonName, installer::reminderProgram(folder)));
     ASSERT_TRUE(platform::createDesktopShortcut(installer::desktopShortcut(folder)));
+    ASSERT_TRUE(installer::installProgramIcons(dir / "medium"));
 }
 
 // A backup of another book on the desktop, from an earlier removal.
@@ -250,6 +256,15 @@ std::string installationLeft(const TempFolder& dir) {
           "Desktop/Marunda.desktop"}) {
         if (dir.exists(entry)) {
             return entry;
+        }
+    }
+    for (const auto icon : installer::programIcons()) {
+        for (const int size : installer::kThemeIconSizes) {
+            const auto picture = "data/icons/hicolor/" + std::to_string(size) + "x" +
+                                 std::to_string(size) + "/apps/" + std::string(icon) + ".png";
+            if (dir.exists(picture)) {
+                return picture;
+            }
         }
     }
     return {};

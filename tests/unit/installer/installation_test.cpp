@@ -10,6 +10,7 @@
 #include <fstream>
 #include <functional>
 #include <iterator>
+#include <tuple>
 
 using namespace marunda::installer;
 namespace fake = marunda::platform::fake;
@@ -50,16 +51,25 @@ TEST_F(InstallerTest, FreshInstallPutsEverythingInPlace) {
     const auto& state = fake::state();
     const auto items = state.groups.at("Marunda");
     ASSERT_EQ(items.size(), 4u);
-    const std::vector<std::pair<std::string, fs::path>> expected{
-        {"Marunda", folder() / kTelefon},
-        {"Programı Kaldır", root / "windows" / uninstallerName()},
-        {"Selvira", folder() / kZilora},
-        {"Dorvex", folder() / programName("Donusturucu")}};
+    const std::vector<std::tuple<std::string, fs::path, std::string_view>> expected{
+        {"Marunda", folder() / kTelefon, kTelefonIcon},
+        {"Programı Kaldır", root / "windows" / uninstallerName(), kKurIcon},
+        {"Selvira", folder() / kZilora, kZiloraIcon},
+        {"Dorvex", folder() / programName("Donusturucu"), kDonusturucuIcon}};
     for (std::size_t i = 0; i < items.size(); ++i) {
-        EXPECT_EQ(items[i].caption, expected[i].first);
-        EXPECT_EQ(items[i].target, expected[i].second);
+        EXPECT_EQ(items[i].caption, std::get<0>(expected[i]));
+        EXPECT_EQ(items[i].target, std::get<1>(expected[i]));
+        // Its icon is given, with a picture from the medium at each size the system takes.
+        const auto& pictures = state.icons.at(std::string(std::get<2>(expected[i])));
+        EXPECT_EQ(items[i].themeIcon, std::get<2>(expected[i]));
+        ASSERT_EQ(pictures.size(), kThemeIconSizes.size());
+        for (std::size_t k = 0; k < pictures.size(); ++k) {
+            EXPECT_EQ(pictures[k].size, kThemeIconSizes[k]);
+            EXPECT_TRUE(fs::is_regular_file(pictures[k].file)) << pictures[k].file;
+        }
     }
     EXPECT_EQ(state.desktopShortcuts.at("Marunda").target, folder() / kTelefon);
+    EXPECT_EQ(state.desktopShortcuts.at("Marunda").themeIcon, kTelefonIcon);
     EXPECT_EQ(state.logonEntries.at("Zilora"), folder() / kZilora);
     EXPECT_EQ(state.started, std::vector<fs::path>{folder() / kZilora});
 }
@@ -170,13 +180,14 @@ TEST_F(InstallerTest, FailedCopyStopsAndLaterFailuresAreNamed) {
     }
 
     fs::remove_all(root / "Telefon/Zilora.wav");
-    fake::state().failing = {"createProgramGroup", "setLogonEntry", "createDesktopShortcut",
-                             "startDetached"};
+    fake::state().failing = {"installIcon", "createProgramGroup", "setLogonEntry",
+                             "createDesktopShortcut", "startDetached"};
     const auto report = install();
     EXPECT_EQ(report.stop, InstallStop::none);
     EXPECT_EQ(report.failed,
-              (std::vector<LaterStep>{LaterStep::programGroup, LaterStep::logonEntry,
-                                      LaterStep::desktopShortcut, LaterStep::startReminder}));
+              (std::vector<LaterStep>{LaterStep::programIcons, LaterStep::programGroup,
+                                      LaterStep::logonEntry, LaterStep::desktopShortcut,
+                                      LaterStep::startReminder}));
     EXPECT_EQ(readInstallationLog(root / "windows").value(), utf8(folder()));
 }
 

@@ -39,6 +39,7 @@ protected:
         EXPECT_TRUE(fake::state().groups.empty());
         EXPECT_TRUE(fake::state().desktopShortcuts.empty());
         EXPECT_TRUE(fake::state().logonEntries.empty());
+        EXPECT_TRUE(fake::state().icons.empty());
         EXPECT_FALSE(root.exists("windows/Marunda_17.log"));
         EXPECT_TRUE(fs::exists(root / "windows" / uninstallerName()));
     }
@@ -171,11 +172,11 @@ TEST_F(RemovalTest, AStopBeforeDeletingDeletesNothing) {
 
 // While anything is left, the log stays: the next removal finishes the job.
 TEST_F(RemovalTest, LaterFailuresAreNamedAndTheNextRemovalFinishes) {
-    fake::state().failing = {"removeProgramGroup", "removeLogonEntry"};
+    fake::state().failing = {"removeProgramGroup", "removeLogonEntry", "removeIcon"};
     const auto report = remove(false);
     EXPECT_EQ(report.stop, RemovalStop::none);
-    EXPECT_EQ(report.failed,
-              (std::vector<LaterStep>{LaterStep::programGroup, LaterStep::logonEntry}));
+    EXPECT_EQ(report.failed, (std::vector<LaterStep>{LaterStep::programGroup, LaterStep::logonEntry,
+                                                     LaterStep::programIcons}));
     EXPECT_TRUE(root.exists("windows/Marunda_17.log"));
     EXPECT_EQ(fake::state().logonEntries.size(), 1u);
 

@@ -1,6 +1,7 @@
 #include "core/program_folder.h"
 #include "desktop_file_reader.h"
 #include "platform/platform.h"
+#include "platform/program_files.h"
 #include "xdg_home.h"
 
 #include <gtest/gtest.h>
@@ -153,6 +154,9 @@ TEST(DesktopEntries, KeepTheIconAndRefuseNamesThatAreNoFileNames) {
     ASSERT_TRUE(marunda::platform::createDesktopShortcut(shortcut));
     EXPECT_EQ(unescapedValue(entryValue(home.folder().read("Desktop/Marunda.desktop"), "Icon")),
               shortcut.icon.string());
+    shortcut.themeIcon = "marunda-telefon";
+    ASSERT_TRUE(marunda::platform::createDesktopShortcut(shortcut));
+    EXPECT_EQ(entryValue(home.folder().read("Desktop/Marunda.desktop"), "Icon"), "marunda-telefon");
 
     for (const char* caption : {"", ".", "..", "a/b"}) {
         shortcut.caption = caption;
@@ -162,4 +166,40 @@ TEST(DesktopEntries, KeepTheIconAndRefuseNamesThatAreNoFileNames) {
     EXPECT_FALSE(marunda::platform::setLogonEntry("../Zilora", shortcut.target));
     EXPECT_FALSE(marunda::platform::createProgramGroup("Marunda/..", {telefonItem}));
     EXPECT_FALSE(marunda::platform::createProgramGroup("Marunda", {{"tele fon", "x", {}, {}}}));
+    EXPECT_FALSE(marunda::platform::installIcon("../marunda", {}));
+    EXPECT_FALSE(marunda::platform::removeIcon("a/b"));
+}
+
+// A picture per size in the user's part of the hicolor theme; the removal takes those and the
+// folders it empties, and leaves others' pictures with the folders that hold them.
+TEST(DesktopEntries, IconsGoIntoTheThemeAndLeaveOthersAlone) {
+    using marunda::platform::kThemeIconSizes;
+    XdgHome home;
+    const auto square = [](int size) {
+        return std::to_string(size) + "x" + std::to_string(size);
+    };
+    std::vector<marunda::platform::IconPicture> pictures;
+    for (const int size : kThemeIconSizes) {
+        home.folder().write("medium/" + square(size) + ".png", "picture " + square(size));
+        pictures.push_back({size, home.folder() / "medium" / (square(size) + ".png")});
+    }
+    home.folder().write("data/icons/hicolor/48x48/apps/theirs.png", "theirs");
+    home.folder().write("data/icons/hicolor/32x32/apps/.marunda-telefon.png.1a2b3c4d.new", "half");
+    ASSERT_TRUE(marunda::platform::installIcon("marunda-telefon", pictures));
+    ASSERT_TRUE(marunda::platform::installIcon("marunda-telefon", pictures)) << "again replaces";
+    for (const int size : kThemeIconSizes) {
+        EXPECT_EQ(
+            home.folder().read("data/icons/hicolor/" + square(size) + "/apps/marunda-telefon.png"),
+            "picture " + square(size));
+    }
+
+    ASSERT_TRUE(marunda::platform::removeIcon("marunda-telefon"));
+    ASSERT_TRUE(marunda::platform::removeIcon("marunda-telefon")) << "what is gone is no error";
+    std::set<std::string> left;
+    for (const auto& entry : fs::recursive_directory_iterator(home.folder() / "data")) {
+        left.insert(entry.path().lexically_relative(home.folder() / "data").generic_string());
+    }
+    EXPECT_EQ(left, (std::set<std::string>{"icons", "icons/hicolor", "icons/hicolor/48x48",
+                                           "icons/hicolor/48x48/apps",
+                                           "icons/hicolor/48x48/apps/theirs.png"}));
 }
