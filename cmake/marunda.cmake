@@ -30,40 +30,36 @@ function(marunda_install)
     install(TARGETS ${ARGN} RUNTIME DESTINATION . LIBRARY DESTINATION .)
 endfunction()
 
-# Makes `<target>_static`: the same sources built into a static library whose links to our own
-# libraries go to their static copies too, for a program that has to run with none of our
-# shared libraries beside it (the uninstaller's copy in the Windows folder).
-function(marunda_static_variant target)
-    set(variant ${target}_static)
-    if(TARGET ${variant})
-        return()
-    endif()
-    get_target_property(sources ${target} SOURCES)
-    get_target_property(source_dir ${target} SOURCE_DIR)
-    list(TRANSFORM sources PREPEND ${source_dir}/ REGEX "^[^/$]")
-    add_library(${variant} STATIC ${sources})
-    set_target_properties(${variant} PROPERTIES POSITION_INDEPENDENT_CODE ON)
-    foreach(property INCLUDE_DIRECTORIES INTERFACE_INCLUDE_DIRECTORIES COMPILE_DEFINITIONS
-                     COMPILE_OPTIONS AUTOMOC AUTOUIC AUTORCC)
-        get_target_property(value ${target} ${property})
-        if(value)
-            set_property(TARGET ${variant} PROPERTY ${property} "${value}")
-        endif()
+# Our shared libraries are built from object libraries, `<name>_objects`, compiled once: the
+# shared library `<name>` is made of them, and so is the archive `<name>_static`, for a program
+# that has to run with none of our shared libraries beside it (the uninstaller's copy in the
+# Windows folder), from which it takes only the objects it needs. The libraries that such a
+# program links name ours through marunda_link_shared, and the program says that it is one with
+# marunda_self_contained.
+function(marunda_shared_library name)
+    add_library(${name}_objects OBJECT ${ARGN})
+    # The same objects go into a shared library and into a program.
+    set_target_properties(${name}_objects PROPERTIES POSITION_INDEPENDENT_CODE ON)
+    marunda_headers(${name}_objects)
+    add_library(${name} SHARED)
+    target_link_libraries(${name} PUBLIC ${name}_objects)
+    marunda_install(${name})
+    add_library(${name}_static STATIC EXCLUDE_FROM_ALL)
+    target_link_libraries(${name}_static PUBLIC ${name}_objects)
+    # Made of objects alone: nothing for moc there.
+    set_target_properties(${name} ${name}_static PROPERTIES AUTOMOC OFF)
+endfunction()
+
+# Links `target` to our shared `libraries`, in a self-contained program to their archives.
+function(marunda_link_shared target scope)
+    set(self_contained $<BOOL:$<TARGET_PROPERTY:MARUNDA_SELF_CONTAINED>>)
+    foreach(library ${ARGN})
+        target_link_libraries(${target} ${scope} $<IF:${self_contained},${library}_static,${library}>)
     endforeach()
-    get_target_property(links ${target} LINK_LIBRARIES)
-    set(mapped)
-    foreach(link IN LISTS links)
-        set(type "")
-        if(link MATCHES "^marunda_" AND TARGET ${link})
-            get_target_property(type ${link} TYPE)
-        endif()
-        # An interface (the platform's) names no code of its own to copy.
-        if(type MATCHES "^(STATIC|SHARED)_LIBRARY$")
-            marunda_static_variant(${link})
-            list(APPEND mapped ${link}_static)
-        elseif(link)
-            list(APPEND mapped ${link})
-        endif()
-    endforeach()
-    target_link_libraries(${variant} PUBLIC ${mapped})
+endfunction()
+
+# Makes `program` take our shared libraries' code from their archives wherever its libraries
+# link them through marunda_link_shared.
+function(marunda_self_contained program)
+    set_target_properties(${program} PROPERTIES MARUNDA_SELF_CONTAINED ON)
 endfunction()

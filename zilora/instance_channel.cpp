@@ -1,5 +1,7 @@
 #include "zilora/instance_channel.h"
 
+#include "core/file_name.h"
+
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFileInfo>
@@ -26,10 +28,10 @@ QString channelName(const QString& folder) {
     if (path.isEmpty()) {
         path = QDir::cleanPath(info.absoluteFilePath());
     }
-#ifdef _WIN32
-    // Names that differ only in case are the same folder there.
-    path = path.toLower();
-#endif
+    if constexpr (kFileNamesIgnoreCase) {
+        // Names that differ only in case are the same folder there.
+        path = path.toLower();
+    }
     const auto hash =
         QCryptographicHash::hash((userName() + u'\n' + path).toUtf8(), QCryptographicHash::Sha256);
     return QStringLiteral("marunda-zilora-") + QString::fromLatin1(hash.toHex().left(24));
