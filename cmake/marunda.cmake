@@ -30,6 +30,8 @@ function(marunda_install)
     install(TARGETS ${ARGN} RUNTIME DESTINATION . LIBRARY DESTINATION .)
 endfunction()
 
+include(GenerateExportHeader)
+
 # Our shared libraries are built from object libraries, `<name>_objects`, compiled once: the
 # shared library `<name>` is made of them, and so is the archive `<name>_static`, for a program
 # that has to run with none of our shared libraries beside it (the uninstaller's copy in the
@@ -41,20 +43,47 @@ function(marunda_shared_library name)
     # The same objects go into a shared library and into a program.
     set_target_properties(${name}_objects PROPERTIES POSITION_INDEPENDENT_CODE ON)
     marunda_headers(${name}_objects)
+    marunda_export_header(${name})
     add_library(${name} SHARED)
     target_link_libraries(${name} PUBLIC ${name}_objects)
     marunda_install(${name})
     add_library(${name}_static STATIC EXCLUDE_FROM_ALL)
     target_link_libraries(${name}_static PUBLIC ${name}_objects)
+    string(TOUPPER ${name} base)
+    target_compile_definitions(${name}_static INTERFACE ${base}_STATIC_DEFINE)
     # Made of objects alone: nothing for moc there.
     set_target_properties(${name} ${name}_static PROPERTIES AUTOMOC OFF)
 endfunction()
 
+# `<part>/export.h` of the shared library `name`: `<NAME>_EXPORT` marks what its users may call;
+# everything else stays inside the library.
+function(marunda_export_header name)
+    file(RELATIVE_PATH relative ${PROJECT_SOURCE_DIR} ${CMAKE_CURRENT_SOURCE_DIR})
+    string(REGEX REPLACE "/.*" "" part "${relative}")
+    string(TOUPPER ${name} base)
+    set(root ${CMAKE_BINARY_DIR}/exports/${name})
+    generate_export_header(${name}_objects BASE_NAME ${base}
+                           EXPORT_FILE_NAME ${root}/${part}/export.h)
+    target_include_directories(${name}_objects PUBLIC $<BUILD_INTERFACE:${root}>)
+    # Object libraries get no <target>_EXPORTS of their own.
+    target_compile_definitions(${name}_objects PRIVATE ${name}_objects_EXPORTS)
+    set_target_properties(${name}_objects PROPERTIES CXX_VISIBILITY_PRESET hidden
+                          VISIBILITY_INLINES_HIDDEN ON)
+endfunction()
+
 # Links `target` to our shared `libraries`, in a self-contained program to their archives.
+# Compiled once for both, `target` names their code without dllimport on Windows: the linker
+# cannot resolve an import against code in the same program. Plain calls reach a DLL all the
+# same; only a class whose signals are connected to needs the import (see the README).
 function(marunda_link_shared target scope)
     set(self_contained $<BOOL:$<TARGET_PROPERTY:MARUNDA_SELF_CONTAINED>>)
     foreach(library ${ARGN})
         target_link_libraries(${target} ${scope} $<IF:${self_contained},${library}_static,${library}>)
+        get_target_property(type ${target} TYPE)
+        if(WIN32 AND NOT type STREQUAL "INTERFACE_LIBRARY")
+            string(TOUPPER ${library} base)
+            target_compile_definitions(${target} PRIVATE ${base}_STATIC_DEFINE)
+        endif()
     endforeach()
 endfunction()
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/export.h"
 #include "core/record_store.h"
 #include "core/result.h"
 
@@ -15,19 +16,19 @@ namespace marunda {
 
 // The name as greeted: the stored name (code page 1254) up to its first run of five blanks,
 // in UTF-8.
-std::string displayName(std::string_view storedName);
+MARUNDA_CORE_EXPORT std::string displayName(std::string_view storedName);
 
 // "'nin", "'ın" and the rest, chosen by the last two characters of a UTF-8 display name; only
 // the eight lower-case vowels count as vowels.
-std::string genitiveEnding(std::string_view displayName);
+MARUNDA_CORE_EXPORT std::string genitiveEnding(std::string_view displayName);
 
 // The greeting line of one person: six blanks, the name and its ending.
-std::string personLine(std::string_view displayName);
+MARUNDA_CORE_EXPORT std::string personLine(std::string_view displayName);
 // The same with only `shown` of the name (its beginning ended with "…", where the line must be
 // cut), followed by the ending of the whole name.
-std::string personLine(std::string_view displayName, std::string_view shown);
+MARUNDA_CORE_EXPORT std::string personLine(std::string_view displayName, std::string_view shown);
 // The line that stands for `count` people whose lines did not fit, indented as a person's.
-std::string othersLine(int count);
+MARUNDA_CORE_EXPORT std::string othersLine(int count);
 
 // The longest look ahead the upcoming list offers, in days.
 inline constexpr int kMaxDaysAhead = 60;
@@ -46,7 +47,7 @@ struct UpcomingBirthday {
 // it: the stored text up to its second "/" must read day "/" month "/" exactly, and 29 February
 // falls on the 28th in a common year. The age needs a year of four digits after the day key.
 // The book is read as by scanBirthdays.
-Result<std::vector<UpcomingBirthday>>
+MARUNDA_CORE_EXPORT Result<std::vector<UpcomingBirthday>>
 upcomingBirthdays(const RecordStore& store, std::chrono::year_month_day today, int daysAhead);
 
 // The display names of pages 1 to counter - 1 whose birthday is greeted today, in page order:
@@ -54,7 +55,7 @@ upcomingBirthdays(const RecordStore& store, std::chrono::year_month_day today, i
 // A torn last record counts as Telefon shows it, completed with blanks, even past the counter.
 // An unreadable bilgi.dat or telefon.dat is an error; a missing telefon.dat is created empty, as
 // every reader of the book does. Nothing else is written.
-Result<std::vector<std::string>> scanBirthdays(const RecordStore& store,
-                                               std::chrono::year_month_day today);
+MARUNDA_CORE_EXPORT Result<std::vector<std::string>>
+scanBirthdays(const RecordStore& store, std::chrono::year_month_day today);
 
 } // namespace marunda

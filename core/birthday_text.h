@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/export.h"
 #include <optional>
 #include <string>
 #include <string_view>
@@ -21,10 +22,10 @@ struct BirthdayChoice {
 
 // The stored text, or nothing when it cannot be saved: a year or month chosen without a day, a
 // day without a month, or a part outside its range.
-std::optional<std::string> composeBirthday(const BirthdayChoice& choice);
+MARUNDA_CORE_EXPORT std::optional<std::string> composeBirthday(const BirthdayChoice& choice);
 
 // The choices that a stored text (full width, trailing blanks included) stands for. Reads only
 // within the text; a part that is missing, not a number or outside its range gives no choice.
-BirthdayChoice parseBirthday(std::string_view text);
+MARUNDA_CORE_EXPORT BirthdayChoice parseBirthday(std::string_view text);
 
 } // namespace marunda

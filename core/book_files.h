@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/export.h"
 #include <array>
 #include <string_view>
 #include <vector>
@@ -43,8 +44,8 @@ inline constexpr std::array kBookFiles{
 };
 
 // The names of the book's files of `role`, in the table's order.
-std::vector<std::string_view> bookFileNames(BookFileRole role);
+MARUNDA_CORE_EXPORT std::vector<std::string_view> bookFileNames(BookFileRole role);
 // The names of the files rewritten through the safe replacement.
-std::vector<std::string_view> replacedBookFiles();
+MARUNDA_CORE_EXPORT std::vector<std::string_view> replacedBookFiles();
 
 } // namespace marunda

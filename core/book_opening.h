@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/export.h"
 #include "core/record_store.h"
 #include "core/result.h"
 
@@ -10,6 +11,6 @@ namespace marunda {
 // counter that disagrees with telefon.dat) or, when bilgi.dat is missing or no counter, creates
 // what a first run needs. A book of the previous format is refused with oldFormat and left
 // untouched: only the converter may write to it. True when the first-run creation ran.
-Result<bool> openBook(const RecordStore& store);
+MARUNDA_CORE_EXPORT Result<bool> openBook(const RecordStore& store);
 
 } // namespace marunda

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/contact_record.h"
+#include "core/export.h"
 #include "core/record_store.h"
 #include "core/result.h"
 
@@ -15,6 +16,7 @@ namespace marunda {
 // it was; after a crash the next start counts the records on disk, so the book holds all of them
 // or none. More contacts than the book has room for are refused with bookFull (the detail says
 // how many fit) before anything is written. Returns the page of the first one added.
-Result<int> addContacts(const RecordStore& store, std::span<const ContactRecord> contacts);
+MARUNDA_CORE_EXPORT Result<int> addContacts(const RecordStore& store,
+                                            std::span<const ContactRecord> contacts);
 
 } // namespace marunda

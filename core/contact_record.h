@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/export.h"
 #include <array>
 #include <cstddef>
 #include <string>
@@ -62,7 +63,7 @@ constexpr std::size_t fieldWidth(Field field) {
 }
 
 // One page of telefon.dat: sixteen blank-padded code page 1254 fields, 1020 bytes in all.
-class ContactRecord {
+class MARUNDA_CORE_EXPORT ContactRecord {
 public:
     ContactRecord(); // every field blank
     // Fewer than 1020 bytes are padded with blanks, more are cut.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/export.h"
 #include "core/result.h"
 
 #include <cstddef>
@@ -18,19 +19,20 @@ struct DelimitedItem {
 
 // Reads up to maxItems items. Never reads past the text and never fails: garbage gives items
 // that are garbage, a text that ends early gives fewer items.
-std::vector<DelimitedItem> readDelimitedItems(std::string_view text,
-                                              std::size_t maxItems = static_cast<std::size_t>(-1));
+MARUNDA_CORE_EXPORT std::vector<DelimitedItem>
+readDelimitedItems(std::string_view text, std::size_t maxItems = static_cast<std::size_t>(-1));
 
 // Exactly the first `count` items, or ErrorCode::fewerItems.
-Result<std::vector<std::string>> readDelimited(std::string_view text, std::size_t count);
+MARUNDA_CORE_EXPORT Result<std::vector<std::string>> readDelimited(std::string_view text,
+                                                                   std::size_t count);
 
 // The folder an installation log names: a quoted first item whole, without its quotes; an
 // unquoted one, as installers wrote it, is the whole first line, commas included, without the
 // blanks around it. Empty when the log names none.
-std::string logFolderItem(std::string_view text);
+MARUNDA_CORE_EXPORT std::string logFolderItem(std::string_view text);
 
-std::string quotedItem(std::string_view text);
+MARUNDA_CORE_EXPORT std::string quotedItem(std::string_view text);
 // Joins already formatted items (numbers bare, strings through quotedItem) into one CR LF line.
-std::string delimitedLine(const std::vector<std::string>& items);
+MARUNDA_CORE_EXPORT std::string delimitedLine(const std::vector<std::string>& items);
 
 } // namespace marunda

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/export.h"
+
 // A seam in the file layer for proving that every operation survives a failing disk: it counts
 // the calls that change the disk (opening for writing, writing, flushing, renaming, syncing a
 // folder, setting permissions, truncating, removing) and can make one of them fail as a full disk
@@ -17,13 +19,13 @@ enum class Kind {
 inline constexpr int kEndedExitCode = 86;
 
 // Starts counting from zero; call `failAt` (1-based) fails, 0 only counts.
-void arm(int failAt, Kind kind);
+MARUNDA_CORE_EXPORT void arm(int failAt, Kind kind);
 // Stops counting and failing.
-void disarm();
+MARUNDA_CORE_EXPORT void disarm();
 // The calls counted since arm().
-int counted();
+MARUNDA_CORE_EXPORT int counted();
 
 // The file layer asks this before each call that changes the disk: true means fail it.
-bool nextCallFails();
+MARUNDA_CORE_EXPORT bool nextCallFails();
 
 } // namespace marunda::file_faults

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/export.h"
 #include "core/result.h"
 
 #include <cstdint>
@@ -11,7 +12,7 @@ namespace marunda {
 
 // The one place that speaks to the operating system's file calls: positioned reads and writes,
 // a real flush to the disk, and a rename that replaces its target atomically.
-class FileHandle {
+class MARUNDA_CORE_EXPORT FileHandle {
 public:
     enum class Mode {
         read,      // existing file, read only
@@ -44,12 +45,14 @@ private:
 };
 
 // Renames `from` over `to` (which may exist) and makes the rename itself durable.
-Result<void> atomicRename(const std::filesystem::path& from, const std::filesystem::path& to);
+MARUNDA_CORE_EXPORT Result<void> atomicRename(const std::filesystem::path& from,
+                                              const std::filesystem::path& to);
 // The two halves of atomicRename: the rename, and the sync of the folder that makes it durable.
-Result<void> renameOver(const std::filesystem::path& from, const std::filesystem::path& to);
-Result<void> syncFolder(const std::filesystem::path& folder);
+MARUNDA_CORE_EXPORT Result<void> renameOver(const std::filesystem::path& from,
+                                            const std::filesystem::path& to);
+MARUNDA_CORE_EXPORT Result<void> syncFolder(const std::filesystem::path& folder);
 
 // Whether this user may write to an existing file (not a read-only one).
-bool fileIsWritable(const std::filesystem::path& file);
+MARUNDA_CORE_EXPORT bool fileIsWritable(const std::filesystem::path& file);
 
 } // namespace marunda

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/export.h"
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -16,13 +17,14 @@ inline constexpr bool kFileNamesIgnoreCase = false;
 
 // The path as UTF-8 text, for messages; never fails (a Windows name that is not valid UTF-16
 // shows U+FFFD where the broken character was).
-std::string pathText(const std::filesystem::path& path);
+MARUNDA_CORE_EXPORT std::string pathText(const std::filesystem::path& path);
 // The path that UTF-8 text (a folder typed, logged or read from a file) names, alike on every
 // system: the way back from pathText.
-std::filesystem::path pathFromText(std::string_view utf8);
+MARUNDA_CORE_EXPORT std::filesystem::path pathFromText(std::string_view utf8);
 
 // Whether two paths spell the same file name: without regard to case on Windows, exactly
 // elsewhere. Purely lexical ("a/./b" is "a/b"); links and the current directory play no part.
-bool sameFileName(const std::filesystem::path& a, const std::filesystem::path& b);
+MARUNDA_CORE_EXPORT bool sameFileName(const std::filesystem::path& a,
+                                      const std::filesystem::path& b);
 
 } // namespace marunda

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/book_image.h"
+#include "core/export.h"
 #include "core/record_store.h"
 #include "core/result.h"
 #include "core/vcard_mapping.h"
@@ -35,18 +36,19 @@ struct ImportPreview {
 
 // The contacts a book of `records` records can still take: the next-page counter stops at
 // 32767, so the book holds at most 32766.
-int roomForContacts(int records);
+MARUNDA_CORE_EXPORT int roomForContacts(int records);
 
 // A contact is there already ("zaten var") when the book or an earlier card of the same files
 // has the same name, folded by the Turkish rules, and a phone with the same last ten digits; two
 // contacts without any phone are the same by their name alone.
-ImportPreview previewImport(const BookImage& book, std::span<const std::string_view> files);
+MARUNDA_CORE_EXPORT ImportPreview previewImport(const BookImage& book,
+                                                std::span<const std::string_view> files);
 
 // The same from the book on disk and the files; a file that cannot be read is a skip at line 0.
-Result<ImportPreview> previewImportFiles(const RecordStore& store,
-                                         std::span<const std::filesystem::path> files);
+MARUNDA_CORE_EXPORT Result<ImportPreview>
+previewImportFiles(const RecordStore& store, std::span<const std::filesystem::path> files);
 
 // The message that refuses an import of `chosen` contacts into a book with room for `room`.
-std::string importRefusal(int chosen, int room);
+MARUNDA_CORE_EXPORT std::string importRefusal(int chosen, int room);
 
 } // namespace marunda

@@ -2,6 +2,7 @@
 
 #include "core/book_files.h"
 #include "core/contact_record.h"
+#include "core/export.h"
 #include "core/record_store.h"
 #include "core/result.h"
 
@@ -27,10 +28,10 @@ inline constexpr std::array<Field, kFieldCount - 1> kListingColumns = {
 };
 
 // The header label of a column (UTF-8), e.g. "Telefon 1:".
-std::string_view listingLabel(Field field);
+MARUNDA_CORE_EXPORT std::string_view listingLabel(Field field);
 
 // Which columns the listing shows; the name column is always shown.
-class ListingColumns {
+class MARUNDA_CORE_EXPORT ListingColumns {
 public:
     static ListingColumns all();
 
@@ -42,29 +43,34 @@ private:
 };
 
 // Header and contact lines as code page 1254 bytes, without the line end.
-std::string listingHeaderLine(const ListingColumns& columns);
-std::string listingContactLine(const ContactRecord& record, const ListingColumns& columns);
+MARUNDA_CORE_EXPORT std::string listingHeaderLine(const ListingColumns& columns);
+MARUNDA_CORE_EXPORT std::string listingContactLine(const ContactRecord& record,
+                                                   const ListingColumns& columns);
 
 // The whole listing file of `contacts` in the order given.
-std::string listingBytes(const std::vector<ContactRecord>& contacts, const ListingColumns& columns);
+MARUNDA_CORE_EXPORT std::string listingBytes(const std::vector<ContactRecord>& contacts,
+                                             const ListingColumns& columns);
 
 // The listing's file: the folder, a separator unless it ends with one, the name and ".txt".
 // Both texts are UTF-8; the separator is the platform's.
-std::filesystem::path listingTarget(std::string_view folder, std::string_view name);
+MARUNDA_CORE_EXPORT std::filesystem::path listingTarget(std::string_view folder,
+                                                        std::string_view name);
 
 // How many pages the listing offers: those before the next-page counter. A counter held at its
 // ceiling by a full book still offers the book's last page.
-int listedPageCount(int counter, int records);
+MARUNDA_CORE_EXPORT int listedPageCount(int counter, int records);
 
 // The name list's entries (UTF-8), one per listed page, from one read of the book: each page's
 // name up to its first run of five blanks, at most 30 characters. Pages past the end of
 // telefon.dat read as blank records, as single page reads do. Leaves the last listed name in
 // sirali.tmp.
-Result<std::vector<std::string>> readListEntries(const RecordStore& store);
+MARUNDA_CORE_EXPORT Result<std::vector<std::string>> readListEntries(const RecordStore& store);
 
 // Writes the listing of the 1-based `pages` (ascending) from one read of the book. The file is
 // composed next to `target` and renamed over it only when whole.
-Result<void> writeListing(const RecordStore& store, const std::vector<int>& pages,
-                          const ListingColumns& columns, const std::filesystem::path& target);
+MARUNDA_CORE_EXPORT Result<void> writeListing(const RecordStore& store,
+                                              const std::vector<int>& pages,
+                                              const ListingColumns& columns,
+                                              const std::filesystem::path& target);
 
 } // namespace marunda

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/export.h"
 #include <string_view>
 
 namespace marunda {
@@ -12,6 +13,6 @@ struct PageNumber {
     bool fraction = false;
 };
 
-PageNumber readPageNumber(std::string_view text);
+MARUNDA_CORE_EXPORT PageNumber readPageNumber(std::string_view text);
 
 } // namespace marunda

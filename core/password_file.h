@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/book_files.h"
+#include "core/export.h"
 #include "core/result.h"
 
 #include <filesystem>
@@ -24,7 +25,7 @@ inline constexpr std::size_t kPasswordFileSize = 2000;
 //
 // Setting, changing and removing replace the whole file at once, so that whatever happens the old
 // or the new password holds, and a reported failure leaves the old one.
-class PasswordFile {
+class MARUNDA_CORE_EXPORT PasswordFile {
 public:
     // The password file in `folder`.
     explicit PasswordFile(const std::filesystem::path& folder);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/export.h"
 #include "core/result.h"
 
 #include <filesystem>
@@ -7,9 +8,9 @@
 namespace marunda {
 
 // The folder of the running executable, whatever the current directory was at start.
-std::filesystem::path programFolder();
+MARUNDA_CORE_EXPORT std::filesystem::path programFolder();
 
 // Makes `folder` the current directory.
-Result<void> enterFolder(const std::filesystem::path& folder);
+MARUNDA_CORE_EXPORT Result<void> enterFolder(const std::filesystem::path& folder);
 
 } // namespace marunda

@@ -3,6 +3,7 @@
 #include "core/book_files.h"
 #include "core/book_image.h"
 #include "core/contact_record.h"
+#include "core/export.h"
 #include "core/result.h"
 
 #include <cstdint>
@@ -21,21 +22,21 @@ inline constexpr std::string_view kFormatMarker = "17";
 
 // The next-page counter of a book of `records` whole records: the page after the last, held at
 // kMaxPage by a full book.
-int counterFor(int records);
+MARUNDA_CORE_EXPORT int counterFor(int records);
 // The pages a telefon.dat of `bytes` bytes shows: its whole records and a torn last one, which
 // reads as completed with blanks.
-int pagesOnDisk(std::uint64_t bytes);
+MARUNDA_CORE_EXPORT int pagesOnDisk(std::uint64_t bytes);
 // The bytes of bilgi.dat for a counter.
-std::string counterFileBytes(int counter);
+MARUNDA_CORE_EXPORT std::string counterFileBytes(int counter);
 // The first item of bilgi.dat as a page counter: badFormat or outOfRange when it is not one.
-Result<int> parseCounter(std::string_view bilgiBytes);
+MARUNDA_CORE_EXPORT Result<int> parseCounter(std::string_view bilgiBytes);
 // Whether the marker "17" follows the first item of bilgi.dat.
-bool carriesFormatMarker(std::string_view bilgiBytes);
+MARUNDA_CORE_EXPORT bool carriesFormatMarker(std::string_view bilgiBytes);
 // A counter without the marker "17" after it: bilgi.dat of a book of the previous format.
-bool isPreviousFormatCounter(std::string_view bilgiBytes);
+MARUNDA_CORE_EXPORT bool isPreviousFormatCounter(std::string_view bilgiBytes);
 
 // The phone book's data files in one folder. Every operation opens, uses and closes its file.
-class RecordStore {
+class MARUNDA_CORE_EXPORT RecordStore {
 public:
     explicit RecordStore(std::filesystem::path folder);
     // The store in the folder of the running program.

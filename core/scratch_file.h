@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/export.h"
 #include "core/record_store.h"
 #include "core/result.h"
 
@@ -9,6 +10,6 @@ namespace marunda {
 
 // Leaves `utf8` in sirali.tmp as one code page 1254 line (CR LF), as the last text that an
 // operation took apart; the program removes the file when it ends. Never for a password.
-Result<void> keepScratchLine(const RecordStore& store, std::string_view utf8);
+MARUNDA_CORE_EXPORT Result<void> keepScratchLine(const RecordStore& store, std::string_view utf8);
 
 } // namespace marunda

@@ -2,6 +2,7 @@
 
 #include "core/book_image.h"
 #include "core/contact_record.h"
+#include "core/export.h"
 #include "core/record_store.h"
 #include "core/result.h"
 
@@ -37,8 +38,8 @@ inline constexpr int kSearchProgressStep = 1024;
 
 // The rows for the pages of the book (at most kMaxPage of them), in ascending page order; in a
 // phone search a record gives one row per matching field, in field order.
-std::vector<SearchRow> searchBook(const BookImage& book, const SearchQuery& query,
-                                  const SearchProgress& progress = {});
+MARUNDA_CORE_EXPORT std::vector<SearchRow>
+searchBook(const BookImage& book, const SearchQuery& query, const SearchProgress& progress = {});
 
 struct SearchOutcome {
     int recordCount = 0; // whole records scanned
@@ -48,7 +49,8 @@ struct SearchOutcome {
 // The search over telefon.dat, read in one piece. A missing file is created empty and holds no
 // records; a file that cannot be read is an error and nothing is searched. A phone search
 // leaves sirali.tmp holding the search text as its only line.
-Result<SearchOutcome> searchStore(const RecordStore& store, const SearchQuery& query,
-                                  const SearchProgress& progress = {});
+MARUNDA_CORE_EXPORT Result<SearchOutcome> searchStore(const RecordStore& store,
+                                                      const SearchQuery& query,
+                                                      const SearchProgress& progress = {});
 
 } // namespace marunda

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/contact_record.h"
+#include "core/export.h"
 
 #include <optional>
 #include <span>
@@ -27,9 +28,9 @@ struct TelefonArguments {
 
 // The arguments after the program's name. Other options are passed over; after "--" every
 // argument is a file.
-TelefonArguments parseTelefonArguments(std::span<const std::string> arguments);
+MARUNDA_CORE_EXPORT TelefonArguments parseTelefonArguments(std::span<const std::string> arguments);
 
 // Whether `record` still bears the name the request was made for.
-bool stillNamed(const ContactRecord& record, const PageRequest& request);
+MARUNDA_CORE_EXPORT bool stillNamed(const ContactRecord& record, const PageRequest& request);
 
 } // namespace marunda

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/contact_record.h"
+#include "core/export.h"
 
 #include <string>
 #include <string_view>
@@ -13,9 +14,9 @@ inline constexpr std::size_t kBlankRunLength = 5;
 // The bare text of a displayed field: up to, not including, the first run of five blanks that
 // ends within the text (ICQ numbers: the first blank), and at most the field's width in
 // characters. Works on UTF-8 as displayed; a shorter run of trailing blanks is kept.
-std::string blankRunCopy(std::string_view text, Field field);
+MARUNDA_CORE_EXPORT std::string blankRunCopy(std::string_view text, Field field);
 // A stored field without the blanks that pad it to its width.
-std::string withoutTrailingBlanks(std::string_view text);
-std::string_view trailingBlanksCut(std::string_view text);
+MARUNDA_CORE_EXPORT std::string withoutTrailingBlanks(std::string_view text);
+MARUNDA_CORE_EXPORT std::string_view trailingBlanksCut(std::string_view text);
 
 } // namespace marunda

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/export.h"
 #include <string>
 #include <string_view>
 
@@ -8,7 +9,7 @@
 // that are not capital letters stay as they are. One table lookup a byte keeps a scan fast.
 namespace marunda {
 
-unsigned char turkishLower(unsigned char cp1254);
-std::string turkishLower(std::string_view cp1254);
+MARUNDA_CORE_EXPORT unsigned char turkishLower(unsigned char cp1254);
+MARUNDA_CORE_EXPORT std::string turkishLower(std::string_view cp1254);
 
 } // namespace marunda

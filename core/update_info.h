@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/book_files.h"
+#include "core/export.h"
 #include "core/result.h"
 
 #include <cstddef>
@@ -26,19 +27,19 @@ struct UpdateInfo {
 };
 
 // The first three items; anything after them is ignored. fewerItems when there are not three.
-Result<UpdateInfo> parseUpdateInfo(std::string_view bytes);
+MARUNDA_CORE_EXPORT Result<UpdateInfo> parseUpdateInfo(std::string_view bytes);
 
 // The update.upd in `folder`; notFound when there is none, outOfRange when it holds more than
 // kUpdateBodyLimit bytes (a download never keeps such a file).
-Result<UpdateInfo> readUpdateFile(const std::filesystem::path& folder);
+MARUNDA_CORE_EXPORT Result<UpdateInfo> readUpdateFile(const std::filesystem::path& folder);
 
 // Whether a server's answer is a usable document: status 200, at most kUpdateBodyLimit bytes,
 // at least three items.
-Result<UpdateInfo> checkUpdateResponse(int httpStatus, std::string_view body);
+MARUNDA_CORE_EXPORT Result<UpdateInfo> checkUpdateResponse(int httpStatus, std::string_view body);
 
 // Checks the answer first and only then replaces update.upd in `folder` with the body, byte for
 // byte and atomically; a rejected answer leaves the last good file as it was.
-Result<UpdateInfo> acceptUpdateResponse(const std::filesystem::path& folder, int httpStatus,
-                                        std::string_view body);
+MARUNDA_CORE_EXPORT Result<UpdateInfo> acceptUpdateResponse(const std::filesystem::path& folder,
+                                                            int httpStatus, std::string_view body);
 
 } // namespace marunda

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/export.h"
 #include <cstdint>
 #include <initializer_list>
 #include <optional>
@@ -20,7 +21,7 @@ struct VcardParameter {
 class VcardCard;
 
 // Where the properties of a card go as they are made: into a card, or straight into a file's text.
-class VcardSink {
+class MARUNDA_CORE_EXPORT VcardSink {
 public:
     virtual void add(std::string_view group, std::string_view name,
                      std::initializer_list<VcardParameter> parameters, std::string_view value) = 0;
@@ -30,7 +31,7 @@ protected:
 };
 
 // A view of one property of a card; valid while the card is unchanged.
-class VcardProperty {
+class MARUNDA_CORE_EXPORT VcardProperty {
 public:
     std::string_view group() const; // "item1" of "item1.TEL", else empty
     std::string_view name() const;
@@ -52,7 +53,7 @@ private:
 };
 
 // Holds its text in one buffer, so that reading thousands of cards costs few allocations.
-class VcardCard final : public VcardSink {
+class MARUNDA_CORE_EXPORT VcardCard final : public VcardSink {
 public:
     std::string_view version() const { return version_; } // as the card said it, maybe empty
     void setVersion(std::string_view version) { version_ = version; }
@@ -103,18 +104,18 @@ private:
 };
 
 // vCard's names and words (types, character sets, "VCARD") are the same in any ASCII case.
-char asciiUpper(char c);
-bool sameIgnoringCase(std::string_view a, std::string_view b);
-bool startsIgnoringCase(std::string_view text, std::string_view prefix);
+MARUNDA_CORE_EXPORT char asciiUpper(char c);
+MARUNDA_CORE_EXPORT bool sameIgnoringCase(std::string_view a, std::string_view b);
+MARUNDA_CORE_EXPORT bool startsIgnoringCase(std::string_view text, std::string_view prefix);
 
 // Text as vCard escapes it: a line break (CR LF, CR or LF) as "\n", and "\\", "\,", "\;".
-std::string escapeVcardText(std::string_view text);
-void appendEscapedVcardText(std::string& out, std::string_view text);
+MARUNDA_CORE_EXPORT std::string escapeVcardText(std::string_view text);
+MARUNDA_CORE_EXPORT void appendEscapedVcardText(std::string& out, std::string_view text);
 // The text of an escaped value: "\n" (or "\N") is a line break, stored as CR LF as the suite's
 // text boxes store it; "\\", "\,", "\;" and "\:" are the character; any other backslash stays.
-std::string unescapeVcardText(std::string_view value);
+MARUNDA_CORE_EXPORT std::string unescapeVcardText(std::string_view value);
 // The parts of a structured value (N, ADR, ORG), split at every ";" that is not escaped, each
 // unescaped.
-std::vector<std::string> vcardComponents(std::string_view value);
+MARUNDA_CORE_EXPORT std::vector<std::string> vcardComponents(std::string_view value);
 
 } // namespace marunda

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/birthday_text.h"
+#include "core/export.h"
 
 #include <optional>
 #include <string>
@@ -12,9 +13,9 @@
 namespace marunda {
 
 // The parts the text names, or nothing when it is no such date. Parts are not range-checked.
-std::optional<BirthdayChoice> parseVcardDate(std::string_view value);
+MARUNDA_CORE_EXPORT std::optional<BirthdayChoice> parseVcardDate(std::string_view value);
 
 // The date of a storable choice: 1970-12-07, or --1207 without a year.
-std::string vcardDate(const BirthdayChoice& choice);
+MARUNDA_CORE_EXPORT std::string vcardDate(const BirthdayChoice& choice);
 
 } // namespace marunda

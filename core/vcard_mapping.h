@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/contact_record.h"
+#include "core/export.h"
 #include "core/vcard_card.h"
 
 #include <string>
@@ -41,24 +42,24 @@ struct ContactRemark {
 };
 
 // The remark as the import window shows it, in Turkish.
-std::string remarkText(const ContactRemark& remark);
+MARUNDA_CORE_EXPORT std::string remarkText(const ContactRemark& remark);
 // Something of the card that the book will not hold.
-bool isLoss(RemarkKind kind);
+MARUNDA_CORE_EXPORT bool isLoss(RemarkKind kind);
 
-struct ImportedContact {
+struct MARUNDA_CORE_EXPORT ImportedContact {
     ContactRecord record; // as it will be stored, "?" in place of what cannot be
     std::vector<ContactRemark> remarks;
 
     bool storable() const; // every character fits code page 1254
 };
 
-ImportedContact contactFromVcard(const VcardCard& card);
+MARUNDA_CORE_EXPORT ImportedContact contactFromVcard(const VcardCard& card);
 
 // Every non-empty field; the card holds no version (the writer writes 3.0).
-VcardCard vcardFromContact(const ContactRecord& record);
+MARUNDA_CORE_EXPORT VcardCard vcardFromContact(const ContactRecord& record);
 // The same into a card that is cleared first, so that its buffers serve a whole book.
-void vcardFromContact(const ContactRecord& record, VcardCard& card);
+MARUNDA_CORE_EXPORT void vcardFromContact(const ContactRecord& record, VcardCard& card);
 // The properties of the card, handed to `sink` in order.
-void vcardPropertiesOf(const ContactRecord& record, VcardSink& sink);
+MARUNDA_CORE_EXPORT void vcardPropertiesOf(const ContactRecord& record, VcardSink& sink);
 
 } // namespace marunda

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/export.h"
 #include "core/vcard_card.h"
 
 #include <functional>
@@ -27,13 +28,13 @@ struct VcardSkip {
 // Hands every readable card to `take`, in file order (the card is reused for the next one: copy
 // what must be kept), and returns the cards that could not be read. A file without any card
 // gives one skip at line 1.
-std::vector<VcardSkip> readVcards(std::string_view bytes,
-                                  const std::function<void(const VcardCard&, int line)>& take);
+MARUNDA_CORE_EXPORT std::vector<VcardSkip>
+readVcards(std::string_view bytes, const std::function<void(const VcardCard&, int line)>& take);
 
 struct VcardFile {
     std::vector<VcardCard> cards;
     std::vector<VcardSkip> skipped;
 };
-VcardFile readVcardFile(std::string_view bytes);
+MARUNDA_CORE_EXPORT VcardFile readVcardFile(std::string_view bytes);
 
 } // namespace marunda

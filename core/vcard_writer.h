@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/export.h"
 #include "core/vcard_card.h"
 
 #include <string>
@@ -11,11 +12,11 @@ namespace marunda {
 inline constexpr std::size_t kVcardLineOctets = 75;
 
 // BEGIN, VERSION:3.0, the card's properties (its own version is not written), END.
-void appendVcard(std::string& out, const VcardCard& card);
+MARUNDA_CORE_EXPORT void appendVcard(std::string& out, const VcardCard& card);
 
 // The same written as the properties come, without a card between: BEGIN and VERSION when it
 // is made, a line for each property added, END when it goes.
-class VcardLines final : public VcardSink {
+class MARUNDA_CORE_EXPORT VcardLines final : public VcardSink {
 public:
     explicit VcardLines(std::string& out);
     ~VcardLines();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ui/export.h"
 #include <QPushButton>
 #include <QRect>
 #include <QString>
@@ -13,11 +14,11 @@ struct ButtonPair {
 
 // A dialog's closing pair, not yet placed: "Command1", the default button, and "Command2",
 // "İptal".
-ButtonPair okCancelPair(QWidget* parent = nullptr,
-                        const QString& okCaption = QStringLiteral("Tamam"));
+MARUNDA_UI_EXPORT ButtonPair okCancelPair(QWidget* parent = nullptr,
+                                          const QString& okCaption = QStringLiteral("Tamam"));
 
 // The pair placed: "Command1" in `okBox`, and "Command2" of the same size at `cancelX`.
-ButtonPair okCancelButtons(QWidget* parent, const QRect& okBox, int cancelX,
-                           const QString& okCaption = QStringLiteral("Tamam"));
+MARUNDA_UI_EXPORT ButtonPair okCancelButtons(QWidget* parent, const QRect& okBox, int cancelX,
+                                             const QString& okCaption = QStringLiteral("Tamam"));
 
 } // namespace marunda::ui

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/api.h"
+#include "ui/export.h"
 
 #include <QColor>
 #include <QLabel>
@@ -9,7 +9,7 @@ namespace marunda::ui {
 
 // A text label that acts as a command. It takes every mouse event itself, so a press or a move
 // over it never reaches the window behind it; what the window does with them is up to the window.
-class MARUNDA_UI_API CommandLabel : public QLabel {
+class MARUNDA_UI_EXPORT CommandLabel : public QLabel {
     Q_OBJECT
 public:
     explicit CommandLabel(const QString& text = {}, QWidget* parent = nullptr);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ui/export.h"
 #include <QList>
 #include <QString>
 
@@ -9,7 +10,7 @@ namespace marunda::ui {
 
 // Message boxes with Turkish buttons ("Tamam", "Evet", "Hayır"). Every box is recorded, and in
 // test mode none is shown: questions take their answer from setNextAnswer (else "Hayır").
-class MessageBox {
+class MARUNDA_UI_EXPORT MessageBox {
 public:
     enum class Icon { information, question, critical };
     struct Shown {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ui/export.h"
 #include <QLabel>
 #include <QTimer>
 
@@ -7,7 +8,7 @@ namespace marunda::ui {
 
 // A short notice: a hidden label that a one-shot timer hides again one second after it was
 // shown, putting back its resting caption.
-class Notice : public QLabel {
+class MARUNDA_UI_EXPORT Notice : public QLabel {
     Q_OBJECT
 public:
     static constexpr int kShowMilliseconds = 1000;

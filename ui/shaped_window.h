@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/api.h"
+#include "ui/export.h"
 
 #include <QPixmap>
 #include <QPoint>
@@ -11,7 +11,7 @@ namespace marunda::ui {
 
 // A window without a frame: a background picture under its controls, an outline of any shape,
 // and moved by the mouse from wherever the subclass calls startDrag().
-class MARUNDA_UI_API ShapedWindow : public QWidget {
+class MARUNDA_UI_EXPORT ShapedWindow : public QWidget {
     Q_OBJECT
 public:
     explicit ShapedWindow(QWidget* parent = nullptr);

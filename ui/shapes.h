@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ui/export.h"
 #include <QColor>
 #include <QLine>
 #include <QWidget>
@@ -8,7 +9,7 @@ namespace marunda::ui {
 
 // The small filled bullet beside a command: a circle as wide as its box, centred in it. Its
 // border keeps the colour it was made with; only the fill changes.
-class MarkerShape : public QWidget {
+class MARUNDA_UI_EXPORT MarkerShape : public QWidget {
     Q_OBJECT
 public:
     explicit MarkerShape(const QColor& fill, QWidget* parent = nullptr);
@@ -25,7 +26,7 @@ private:
 };
 
 // A one-pixel line between two points of its parent, drawn in its own small widget.
-class LineShape : public QWidget {
+class MARUNDA_UI_EXPORT LineShape : public QWidget {
     Q_OBJECT
 public:
     LineShape(const QLine& line, const QColor& colour, QWidget* parent = nullptr);

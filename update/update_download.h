@@ -1,6 +1,6 @@
 #pragma once
 
-#include "update/api.h"
+#include "update/export.h"
 
 #include <QByteArray>
 #include <QObject>
@@ -17,7 +17,7 @@ namespace marunda {
 // One GET of the update document at a time. The wait has an overall deadline (a per-transfer
 // timeout would restart with every byte of a server that trickles) and the body may not grow
 // past the document limit, so no server can keep the window waiting.
-class MARUNDA_UPDATE_API UpdateDownload : public QObject {
+class MARUNDA_UPDATE_EXPORT UpdateDownload : public QObject {
     Q_OBJECT
 public:
     static constexpr std::chrono::milliseconds kDefaultDeadline{30000};

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "update/export.h"
 #include <QString>
 #include <QUrl>
 
@@ -12,13 +13,13 @@ inline constexpr char kSettingsOrganization[] = "Marunda";
 inline constexpr char kSettingsApplication[] = "Marunda";
 inline constexpr char kUpdateServerKey[] = "update/server";
 
-QString builtInUpdateServer();
+MARUNDA_UPDATE_EXPORT QString builtInUpdateServer();
 // The user setting when present and not blank, else the built-in server.
-QString configuredUpdateServer();
+MARUNDA_UPDATE_EXPORT QString configuredUpdateServer();
 
 // The document "/update/update.upd" on `server` (a bare host means http). An address that is not
 // a usable http(s) server gives an invalid URL, so the download fails instead of guessing.
-QUrl updateDocumentUrl(const QString& server);
-QUrl updateDocumentUrl();
+MARUNDA_UPDATE_EXPORT QUrl updateDocumentUrl(const QString& server);
+MARUNDA_UPDATE_EXPORT QUrl updateDocumentUrl();
 
 } // namespace marunda

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/update_info.h"
+#include "update/export.h"
 
 #include <QDialog>
 
@@ -18,7 +19,7 @@ class UpdateDownload;
 
 // The window "update": shows the last downloaded version information and fetches a new one from
 // the update server. Telefon and Zilora share it; each program gives its own waiting text.
-class Update : public QDialog {
+class MARUNDA_UPDATE_EXPORT Update : public QDialog {
     Q_OBJECT
 public:
     Update(std::filesystem::path folder, QString waitingText, QWidget* parent = nullptr);
