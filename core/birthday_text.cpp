@@ -1,5 +1,6 @@
 #include "core/birthday_text.h"
 
+#include <algorithm>
 #include <charconv>
 
 namespace marunda {
@@ -32,8 +33,18 @@ std::optional<std::string> composeBirthday(const BirthdayChoice& choice) {
         !inRange(choice.month, 1, 12) || !inRange(choice.year, kFirstBirthYear, kLastBirthYear)) {
         return std::nullopt;
     }
-    return std::to_string(*choice.day) + "/" + std::to_string(*choice.month) + "/" +
-           (choice.year ? std::to_string(*choice.year) : std::string("----"));
+    // Made in place: an export checks every birthday of a full book against this form.
+    char text[16];
+    char* end = std::to_chars(text, text + 2, *choice.day).ptr;
+    *end++ = '/';
+    end = std::to_chars(end, end + 2, *choice.month).ptr;
+    *end++ = '/';
+    if (choice.year) {
+        end = std::to_chars(end, end + 4, *choice.year).ptr;
+    } else {
+        end = std::copy_n("----", 4, end);
+    }
+    return std::string(text, end);
 }
 
 BirthdayChoice parseBirthday(std::string_view text) {

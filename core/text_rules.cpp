@@ -3,6 +3,7 @@
 #include "core/cp1254.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
 
 namespace marunda {
@@ -41,9 +42,20 @@ std::string withoutTrailingBlanks(std::string_view text) {
 }
 
 std::string_view trailingBlanksCut(std::string_view text) {
-    // Stored fields are mostly padding: it is passed eight blanks at a time.
+    // Stored fields are mostly padding: it is passed 32 blanks, then eight, at a time.
+    constexpr std::uint64_t kBlanks = 0x2020202020202020;
+    // The bits in which eight bytes from `at` on differ from blanks.
+    const auto offBlanks = [&](std::size_t at) {
+        std::uint64_t word;
+        std::memcpy(&word, text.data() + at, sizeof word);
+        return word ^ kBlanks;
+    };
     std::size_t end = text.size();
-    while (end >= 8 && std::memcmp(text.data() + end - 8, "        ", 8) == 0) {
+    while (end >= 32 && (offBlanks(end - 32) | offBlanks(end - 24) | offBlanks(end - 16) |
+                         offBlanks(end - 8)) == 0) {
+        end -= 32;
+    }
+    while (end >= 8 && offBlanks(end - 8) == 0) {
         end -= 8;
     }
     while (end > 0 && text[end - 1] == ' ') {

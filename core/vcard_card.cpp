@@ -1,6 +1,7 @@
 #include "core/vcard_card.h"
 
 #include <algorithm>
+#include <array>
 
 namespace marunda {
 
@@ -130,8 +131,15 @@ std::string escapeVcardText(std::string_view text) {
 }
 
 void appendEscapedVcardText(std::string& out, std::string_view text) {
+    static constexpr auto kSpecial = [] {
+        std::array<bool, 256> special{};
+        for (const unsigned char c : std::string_view("\r\n\\,;")) {
+            special[c] = true;
+        }
+        return special;
+    }();
     const auto special = [](char c) {
-        return c == '\r' || c == '\n' || c == '\\' || c == ',' || c == ';';
+        return kSpecial[static_cast<unsigned char>(c)];
     };
     for (auto at = std::find_if(text.begin(), text.end(), special); at != text.end();
          at = std::find_if(text.begin(), text.end(), special)) {

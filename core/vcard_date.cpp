@@ -1,6 +1,7 @@
 #include "core/vcard_date.h"
 
 #include <algorithm>
+#include <charconv>
 
 namespace marunda {
 
@@ -38,8 +39,12 @@ std::optional<BirthdayChoice> monthAndDay(std::string_view text, std::optional<i
     return std::nullopt;
 }
 
-std::string twoDigits(int value) {
-    return std::string(value < 10 ? "0" : "") + std::to_string(value);
+// At least two digits, from `at` on; returns the end.
+char* putTwoDigits(char* at, int value) {
+    if (value < 10) {
+        *at++ = '0';
+    }
+    return std::to_chars(at, at + 11, value).ptr;
 }
 
 } // namespace
@@ -80,11 +85,20 @@ std::optional<BirthdayChoice> parseVcardDate(std::string_view value) {
 }
 
 std::string vcardDate(const BirthdayChoice& choice) {
-    const auto monthDay = twoDigits(choice.month.value_or(1)) + twoDigits(choice.day.value_or(1));
-    if (!choice.year) {
-        return "--" + monthDay;
+    // Made in place: an export writes one for every birthday of a full book.
+    char text[40];
+    char* end = text;
+    if (choice.year) {
+        end = std::to_chars(end, end + 11, *choice.year).ptr;
+        *end++ = '-';
+        end = putTwoDigits(end, choice.month.value_or(1));
+        *end++ = '-';
+    } else {
+        end = std::copy_n("--", 2, end);
+        end = putTwoDigits(end, choice.month.value_or(1));
     }
-    return std::to_string(*choice.year) + "-" + monthDay.substr(0, 2) + "-" + monthDay.substr(2);
+    end = putTwoDigits(end, choice.day.value_or(1));
+    return std::string(text, end);
 }
 
 } // namespace marunda

@@ -22,9 +22,9 @@ std::filesystem::path vcardTarget(std::string_view folder, std::string_view name
 
 namespace {
 
-void appendVcardOf(std::string& out, const ContactRecord& record) {
+void appendVcardOf(std::string& out, std::string_view recordBytes, VcardScratch& scratch) {
     VcardLines lines(out);
-    vcardPropertiesOf(record, lines);
+    vcardPropertiesOf(recordBytes, lines, scratch);
 }
 
 } // namespace
@@ -32,8 +32,9 @@ void appendVcardOf(std::string& out, const ContactRecord& record) {
 std::string vcardFileOf(const BookImage& book, std::span<const int> pages) {
     std::string out;
     out.reserve(pages.size() * 400);
+    VcardScratch scratch;
     for (const int page : pages) {
-        appendVcardOf(out, book.record(page));
+        appendVcardOf(out, book.pageBytes(page), scratch);
     }
     return out;
 }
@@ -47,20 +48,22 @@ Result<std::string> vcardsInPageOrder(const RecordStore& store, std::span<const 
     constexpr int kBlockPages = 1024;
     std::string out;
     out.reserve(pages.size() * 400);
+    VcardScratch scratch;
     auto next = pages.begin();
     int firstOfBlock = 1;
     auto scanned = store.scanBook(pages.back(), kBlockPages, [&](const BookImage& block) {
         const int end = firstOfBlock + block.pageCount();
         for (; next != pages.end() && *next < end; ++next) {
-            appendVcardOf(out, block.record(*next - firstOfBlock + 1));
+            appendVcardOf(out, block.pageBytes(*next - firstOfBlock + 1), scratch);
         }
         firstOfBlock = end;
     });
     if (!scanned) {
         return scanned.error();
     }
+    const ContactRecord blank; // what a page past the end of telefon.dat reads as
     for (; next != pages.end(); ++next) {
-        appendVcardOf(out, ContactRecord()); // past the end of telefon.dat: a blank record
+        appendVcardOf(out, blank.bytes(), scratch);
     }
     return out;
 }

@@ -413,14 +413,16 @@ VcardCard vcardFromContact(const ContactRecord& record) {
 
 void vcardFromContact(const ContactRecord& record, VcardCard& card) {
     card.clear();
-    vcardPropertiesOf(record, card);
+    VcardScratch scratch;
+    vcardPropertiesOf(record.bytes(), card, scratch);
 }
 
-void vcardPropertiesOf(const ContactRecord& record, VcardSink& card) {
-    // Two buffers serve every field: a whole book is written without an allocation a field.
-    std::string decoded, value;
+void vcardPropertiesOf(std::string_view recordBytes, VcardSink& card, VcardScratch& scratch) {
+    auto& [decoded, value] = scratch;
     const auto text = [&](Field field) -> std::string_view {
-        return decodeCp1254(trailingBlanksCut(record.fieldBytes(field)), decoded);
+        const auto& layout = layoutOf(field);
+        return decodeCp1254(trailingBlanksCut(recordBytes.substr(layout.offset, layout.width)),
+                            decoded);
     };
     const auto escaped = [&](std::string_view before, std::string_view t, std::string_view after) {
         value.assign(before);

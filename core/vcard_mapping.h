@@ -59,7 +59,15 @@ MARUNDA_CORE_EXPORT ImportedContact contactFromVcard(const VcardCard& card);
 MARUNDA_CORE_EXPORT VcardCard vcardFromContact(const ContactRecord& record);
 // The same into a card that is cleared first, so that its buffers serve a whole book.
 MARUNDA_CORE_EXPORT void vcardFromContact(const ContactRecord& record, VcardCard& card);
-// The properties of the card, handed to `sink` in order.
-MARUNDA_CORE_EXPORT void vcardPropertiesOf(const ContactRecord& record, VcardSink& sink);
+// The buffers that the properties of one card after another are made in, so that a whole book is
+// written without an allocation a field.
+struct VcardScratch {
+    std::string decoded;
+    std::string value;
+};
+// The properties of the card of a record's 1020 bytes as telefon.dat holds them, handed to `sink`
+// in order; the bytes may lie in a whole book read at once, with no record made of them.
+MARUNDA_CORE_EXPORT void vcardPropertiesOf(std::string_view recordBytes, VcardSink& sink,
+                                           VcardScratch& scratch);
 
 } // namespace marunda

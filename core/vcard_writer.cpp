@@ -21,7 +21,9 @@ void foldFrom(std::string& out, std::size_t start) {
         out.append(kLineEnd);
         return;
     }
-    const std::string whole = out.substr(start);
+    // The line moves aside into a buffer kept between lines, so a long one costs no allocation.
+    thread_local std::string whole;
+    whole.assign(out, start);
     out.resize(start);
     std::string_view line = whole;
     std::size_t room = kVcardLineOctets;
@@ -49,8 +51,12 @@ void appendParameterValue(std::string& line, std::string_view value) {
     if (quote) {
         line += '"';
     }
-    std::copy_if(value.begin(), value.end(), std::back_inserter(line),
-                 [](char c) { return c != '"'; });
+    if (value.find('"') == std::string_view::npos) {
+        line.append(value);
+    } else {
+        std::copy_if(value.begin(), value.end(), std::back_inserter(line),
+                     [](char c) { return c != '"'; });
+    }
     if (quote) {
         line += '"';
     }
