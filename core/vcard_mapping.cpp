@@ -418,7 +418,8 @@ void vcardFromContact(const ContactRecord& record, VcardCard& card) {
 }
 
 void vcardPropertiesOf(std::string_view recordBytes, VcardSink& card, VcardScratch& scratch) {
-    auto& [decoded, value] = scratch;
+    std::string& decoded = scratch.decoded;
+    std::string& value = scratch.value;
     const auto text = [&](Field field) -> std::string_view {
         const auto& layout = layoutOf(field);
         return decodeCp1254(trailingBlanksCut(recordBytes.substr(layout.offset, layout.width)),
