@@ -1,11 +1,17 @@
 # Helpers shared by the parts' CMakeLists.
 
+# The top folder of the part being configured, by which its users name its headers ("<part>/x.h").
+function(marunda_part variable)
+    file(RELATIVE_PATH relative ${PROJECT_SOURCE_DIR} ${CMAKE_CURRENT_SOURCE_DIR})
+    string(REGEX REPLACE "/.*" "" part "${relative}")
+    set(${variable} ${part} PARENT_SCOPE)
+endfunction()
+
 # Gives `target` the include root through which its users see its headers as "<part>/x.h":
 # a link in the build tree to the top folder of its part alone, so that a target can include
 # only the headers of the parts it links.
 function(marunda_headers target)
-    file(RELATIVE_PATH relative ${PROJECT_SOURCE_DIR} ${CMAKE_CURRENT_SOURCE_DIR})
-    string(REGEX REPLACE "/.*" "" part "${relative}")
+    marunda_part(part)
     set(root ${CMAKE_BINARY_DIR}/include/${target})
     file(MAKE_DIRECTORY ${root})
     if(NOT EXISTS ${root}/${part})
@@ -58,8 +64,7 @@ endfunction()
 # `<part>/export.h` of the shared library `name`: `<NAME>_EXPORT` marks what its users may call;
 # everything else stays inside the library.
 function(marunda_export_header name)
-    file(RELATIVE_PATH relative ${PROJECT_SOURCE_DIR} ${CMAKE_CURRENT_SOURCE_DIR})
-    string(REGEX REPLACE "/.*" "" part "${relative}")
+    marunda_part(part)
     string(TOUPPER ${name} base)
     set(root ${CMAKE_BINARY_DIR}/exports/${name})
     generate_export_header(${name}_objects BASE_NAME ${base}

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/export.h"
+
 #include <array>
 #include <string_view>
 #include <vector>

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/export.h"
+
 #include <array>
 #include <cstddef>
 #include <string>

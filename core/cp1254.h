@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/export.h"
+
 #include <optional>
 #include <string>
 #include <string_view>

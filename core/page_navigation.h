@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/export.h"
+
 #include <optional>
 
 // Where the page commands of the main window lead, from the displayed page and the next-page

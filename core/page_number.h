@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/export.h"
+
 #include <string_view>
 
 namespace marunda {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/export.h"
+
 #include <cstdint>
 #include <initializer_list>
 #include <optional>

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui/export.h"
+
 #include <QString>
 
 namespace marunda::ui {

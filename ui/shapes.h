@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui/export.h"
+
 #include <QColor>
 #include <QLine>
 #include <QWidget>

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "update/export.h"
+
 #include <QString>
 #include <QUrl>
 
